@@ -1,0 +1,74 @@
+// Proves a puzzle fair: its clues allow exactly one solution, that solution
+// is the answer key, a solver that only deduces (no trial and error) reaches
+// it, and the clue and story texts keep the layout the board expects.
+#pragma once
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+
+namespace zentrivo {
+
+// A full solution: for each of the 20 items (category * 5 + item), the item
+// of A (0-4) it belongs with.
+using Groups = std::array<int, 20>;
+
+// A puzzle in the checker's terms: 20 item names and the facts of each clue.
+struct LogicPuzzle {
+    std::array<std::string, 20> names;       // A 1-5, B 1-5, C 1-5, D 1-5
+    std::vector<std::vector<Fact>> clues;
+};
+
+struct DeductionResult {
+    bool solved = false;       // every relation decided
+    bool contradiction = false;
+    int rounds = 0;            // passes over the clues until solved (or stalled)
+    Groups groups{};           // valid when solved
+};
+
+struct CountResult {
+    long solutions = 0;
+    Groups first{};            // the first solution found, when any
+    std::vector<Groups> samples;  // up to three solutions, to show an author
+};
+
+// Builds the checker's view of an authored puzzle; unknown item names and
+// badly formed facts are reported in `errors`.
+LogicPuzzle logicPuzzle(const PuzzleRecord &record, std::vector<std::string> &errors);
+
+// Checks that every fact names known items of suitable categories.
+std::vector<std::string> validateFacts(const LogicPuzzle &puzzle);
+
+// The solution the answer key describes.
+Groups keyGroups(const std::array<KeyTriple, 5> &key);
+
+// True when the full assignment satisfies the fact.
+bool holds(const LogicPuzzle &puzzle, const Fact &fact, const Groups &groups);
+
+// Counts the assignments (of the 5!^3) that satisfy every clue.
+CountResult countSolutions(const LogicPuzzle &puzzle);
+
+// Solves by deduction alone: grid rules (one O per block line, last open
+// square, links across blocks) and each clue pruning what it forbids.
+DeductionResult deduce(const LogicPuzzle &puzzle);
+
+// Layout rules of the clue text, story and headings.
+std::vector<std::string> formProblems(const PuzzleRecord &record);
+
+struct PuzzleReport {
+    std::vector<std::string> problems;  // empty when the puzzle is fair and well formed
+    long solutions = 0;
+    int rounds = 0;
+    std::vector<int> droppableClues;    // 1-based clue numbers no proof needs
+    std::vector<Groups> samples;        // some solutions, when there is not exactly one
+};
+
+// One line per item of A: "Ballroom: 5th Floor, 10:00 a.m., Chefs".
+std::string describe(const LogicPuzzle &puzzle, const Groups &groups);
+
+// Runs every logic and form check on an authored puzzle.
+PuzzleReport checkPuzzle(const PuzzleRecord &record, bool findDroppable);
+
+}  // namespace zentrivo

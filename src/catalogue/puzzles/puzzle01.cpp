@@ -1,0 +1,38 @@
+#include "catalogue/puzzle.h"
+
+namespace zentrivo {
+
+PuzzleContent puzzle01() {
+    PuzzleContent p;
+    p.number = 1;
+    p.itemsA = {"Ballroom", "Boardroom", "Gallery", "Library", "Terrace Room"};
+    p.rowHeadings = {"1st Floor", "2nd Floor", "3rd Floor", "4th Floor", "5th Floor",
+                     "8:00 a.m.", "8:30 a.m.", "9:00 a.m.", "9:30 a.m.", "10:00 a.m.",
+                     "Nurses", "Teachers", "Writers", "Bus Drivers", "Chefs"};
+    p.intro =
+        "\r\nThe Grand Meridian Hotel hosted five professional conferences on one busy "
+        "Saturday morning. Each group had a room to itself on a different floor of the "
+        "hotel, and each began its meeting at a different time, half an hour apart, "
+        "between 8:00 and 10:00 a.m. The nurses, teachers, writers, bus drivers and chefs "
+        "each met in one of the Ballroom, the Boardroom, the Gallery, the Library and the "
+        "Terrace Room. Which group met in each room,\r\non which floor, and at what time?";
+    p.clues = {
+        {{"* The chefs' meeting began exactly", "   30 minutes after the nurses'", "   meeting, which was one floor above", "   the bus drivers' meeting."},
+         {offset(Cat::C, "Chefs", "Nurses", 1), offset(Cat::B, "Nurses", "Bus Drivers", 1)}},
+        {{"* The teachers met in the Gallery,", "   on a lower floor than the", "   writers."},
+         {same("Teachers", "Gallery"), before(Cat::B, "Teachers", "Writers")}},
+        {{"* The meeting that started at", "   8:00 a.m. was held in the Library."},
+         {same("8:00 a.m.", "Library")}},
+        {{"* Of the Boardroom and the Ballroom,", "   one hosted the writers and the", "   other was on the 5th floor."},
+         {pairOf("Boardroom", "Ballroom", "Writers", "5th Floor")}},
+        {{"* The 9:00 a.m. meeting was not on", "   the 3rd floor."},
+         {differ("9:00 a.m.", "3rd Floor")}},
+        {{"* The Terrace Room meeting started", "   later than the 9:00 a.m. meeting", "   but earlier than the one in the", "   Ballroom."},
+         {before(Cat::C, "9:00 a.m.", "Terrace Room"), before(Cat::C, "Terrace Room", "Ballroom")}},
+        {{"* The meeting on the 4th floor began", "   at either 8:00 a.m. or 8:30 a.m.,", "   the earliest two starting times."},
+         {either("4th Floor", "8:00 a.m.", "8:30 a.m.")}},
+    };
+    return p;
+}
+
+}  // namespace zentrivo

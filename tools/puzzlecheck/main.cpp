@@ -1,0 +1,65 @@
+// Checks the built-in puzzles and prints a report: solutions, deduction
+// rounds, droppable clues and every layout or fit problem.
+//   puzzlecheck            all authored puzzles
+//   puzzlecheck 3 7        puzzles 3 and 7
+#include <QGuiApplication>
+#include <cstdio>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/checker.h"
+#include "widgets/fonts.h"
+
+using namespace zentrivo;
+
+static QStringList fitProblems(const PuzzleRecord &r) {
+    QStringList p;
+    p << clueTextFitProblems(QString::fromStdString(r.clueText()));
+    p << introFitProblems(QString::fromStdString(r.content.intro));
+    for (const std::string &h : r.content.rowHeadings) {
+        QString shown = QString::fromStdString(h);
+        shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        p << rowHeadingFitProblems(shown);
+    }
+    for (const std::string &h : r.headings) p << fillInHeadingFitProblems(QString::fromStdString(h));
+    for (int i = 0; i < 5; ++i) p << headingPictureFitProblems(QString::fromStdString(r.content.itemsA[i]));
+    for (int i = 5; i < 15; ++i) {
+        QString shown = QString::fromStdString(r.content.rowHeadings[i]);
+        shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        p << headingPictureFitProblems(shown);
+    }
+    return p;
+}
+
+int main(int argc, char **argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    std::vector<int> numbers;
+    for (int i = 1; i < argc; ++i) numbers.push_back(std::atoi(argv[i]));
+    if (numbers.empty())
+        for (int n = 1; n <= kPuzzleCount; ++n) numbers.push_back(n);
+    int bad = 0;
+    for (int n : numbers) {
+        const PuzzleRecord *r = findPuzzle(n);
+        if (!r) continue;
+        if (!r->authored()) {
+            std::printf("#%d %s: not written yet\n", n, r->title.c_str());
+            continue;
+        }
+        PuzzleReport rep = checkPuzzle(*r, true);
+        QStringList problems;
+        for (const std::string &s : rep.problems) problems << QString::fromStdString(s);
+        problems << fitProblems(*r);
+        std::printf("#%d %s: %ld solution(s), %d deduction round(s)%s\n", n, r->title.c_str(),
+                    rep.solutions, rep.rounds, problems.isEmpty() ? ", fair and well formed" : "");
+        for (const QString &p : problems) std::printf("    problem: %s\n", qPrintable(p));
+        if (!rep.samples.empty()) {
+            std::vector<std::string> errors;
+            const LogicPuzzle lp = logicPuzzle(*r, errors);
+            for (const Groups &g : rep.samples)
+                std::printf("    a solution:\n%s", describe(lp, g).c_str());
+        }
+        for (int c : rep.droppableClues) std::printf("    note: clue %d could be dropped\n", c);
+        if (!problems.isEmpty()) ++bad;
+    }
+    return bad ? 1 : 0;
+}

@@ -2,7 +2,43 @@
 
 namespace zentrivo {
 
-// Not written yet: an empty content (number 0) keeps the puzzle out of play.
-PuzzleContent puzzle06() { return {}; }
+PuzzleContent puzzle06() {
+    PuzzleContent p;
+    p.number = 6;
+    p.itemsA = {"Convertible", "Motorcycle", "Pickup Truck", "Sedan", "Minivan"};
+    p.rowHeadings = {"Harold", "Ingrid", "Jerome", "Kayla", "Lionel",
+                     "Elm Street", "Harbor Road", "Mill Lane", "Oak Avenue", "Bay Drive",
+                     "35 mph", "40 mph", "45 mph", "50 mph", "55 mph"};
+    p.intro =
+        "\r\nOfficer Dana Whitlock of the Brookfield police spent a quiet Sunday "
+        "afternoon with her radar gun and still wrote five speeding tickets, each to a "
+        "different driver on a different street of the town's 25 mph zone. Harold, "
+        "Ingrid, Jerome, Kayla and Lionel were clocked at 35, 40, 45, 50 and 55 mph, and "
+        "between them they drove a convertible, a motorcycle, a pickup truck, a sedan "
+        "and a minivan. Who drove which vehicle, on which street were they stopped, and "
+        "how fast was each of them going?";
+    p.leadingEmptyLine = true;
+    p.clues = {
+        {{"* The motorcycle was clocked at", "   exactly 10 mph more than Kayla's",
+          "   vehicle. Kayla was not the driver", "   stopped on Elm Street."},
+         {offset(Cat::D, "Motorcycle", "Kayla", 2), differ("Kayla", "Elm Street")}},
+        {{"* Of Ingrid and Lionel, one was", "   behind the wheel of the convertible",
+          "   and the other was pulled over on", "   Mill Lane."},
+         {pairOf("Ingrid", "Lionel", "Convertible", "Mill Lane")}},
+        {{"* The minivan was stopped on Elm", "   Street. It was going exactly",
+          "   10 mph slower than the sedan."},
+         {same("Minivan", "Elm Street"), offset(Cat::D, "Sedan", "Minivan", 2)}},
+        {{"* Harold was caught on either Bay", "   Drive or Oak Avenue, and he was",
+          "   going faster than Ingrid."},
+         {either("Harold", "Bay Drive", "Oak Avenue"), before(Cat::D, "Ingrid", "Harold")}},
+        {{"* The driver on Harbor Road was going", "   exactly 5 mph faster than the one",
+          "   on Elm Street, but slower than the", "   pickup truck."},
+         {offset(Cat::D, "Harbor Road", "Elm Street", 1), before(Cat::D, "Harbor Road", "Pickup Truck")}},
+        {{"* Of the drivers clocked at 40 mph", "   and at 55 mph, one was Ingrid and",
+          "   the other was stopped on Bay", "   Drive."},
+         {pairOf("40 mph", "55 mph", "Ingrid", "Bay Drive")}},
+    };
+    return p;
+}
 
 }  // namespace zentrivo

@@ -1,0 +1,341 @@
+#include "board/frmlogic.h"
+
+#include <QCursor>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPainter>
+
+#include "answers/answerkey.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/frmlogicintro.h"
+#include "files/frmfiles.h"
+#include "fillin/frmfillin.h"
+#include "widgets/buttons.h"
+#include "widgets/fonts.h"
+#include "widgets/picturebox.h"
+#include "widgets/pictures.h"
+#include "widgets/windows.h"
+
+namespace zentrivo {
+
+namespace {
+
+const QColor kGridBlue(0, 0, 255);
+constexpr QSize kCellPicture(23, 23);
+
+// The board panel: a white frame with the caption "#1" along its top edge,
+// which lies above the window's client area.
+class BoardPanel : public QFrame {
+public:
+    explicit BoardPanel(QWidget *parent) : QFrame(parent) {}
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter p(this);
+        p.fillRect(rect(), Qt::white);
+        const QFontMetrics fm(font());
+        const int mid = fm.height() / 2;
+        p.setPen(QColor(160, 160, 160));
+        p.drawRect(rect().adjusted(0, mid, -1, -1));
+        p.setPen(Qt::white);
+        p.drawRect(rect().adjusted(1, mid + 1, -2, -2));
+        const QString caption = QStringLiteral("#1");
+        const QRect box(8, 0, fm.horizontalAdvance(caption) + 4, fm.height());
+        p.fillRect(box, Qt::white);
+        p.setPen(Qt::black);
+        p.drawText(box, Qt::AlignCenter, caption);
+    }
+};
+
+// One of the grid's blue lines: a thin strip that lets clicks through to
+// the cells beneath.
+QWidget *gridLine(QWidget *panel, const QString &name, QRect geometry) {
+    auto *line = new QWidget(panel);
+    line->setObjectName(name);
+    line->setGeometry(geometry);
+    line->setAutoFillBackground(true);
+    QPalette pal = line->palette();
+    pal.setColor(QPalette::Window, kGridBlue);
+    line->setPalette(pal);
+    line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return line;
+}
+
+QRect vertical(int x, int y1, int y2, int width) {
+    return QRect(width == 2 ? x - 1 : x, y1, width, y2 - y1);
+}
+
+QRect horizontal(int y, int x1, int x2, int width) {
+    return QRect(x1, width == 2 ? y - 1 : y, x2 - x1, width);
+}
+
+QString shownHeading(const std::string &stored) {
+    QString s = QString::fromStdString(stored);
+    s.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return s;
+}
+
+}  // namespace
+
+FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+    setObjectName(QStringLiteral("FrmLogic"));
+    setWindowTitle(QStringLiteral("Zentrivo - #1"));
+    setClientSize(632, 443);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+
+    auto button = [this](const char *name, const QString &caption, QWidget *parent, QRect geometry) {
+        auto *b = new CaptionButton(caption, parent);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(geometry);
+        return b;
+    };
+    CmdIntro = button("CmdIntro", QStringLiteral(" "), this, QRect(0, 8, 97, 33));
+    CmdShowFillIn = button("CmdShowFillIn", QStringLiteral("Show &Fill-In Grid"), this, QRect(104, 8, 73, 33));
+
+    // Frame around the clues, in the default line colour.
+    const QRect clueFrame(0, 56, 176, 376);
+    const char *frameNames[] = {"Line6", "Line7", "Line8", "Line9"};
+    const QRect frameLines[] = {QRect(0, 56, 177, 1), QRect(0, 432, 177, 1), QRect(0, 56, 1, 377),
+                                QRect(176, 56, 1, 377)};
+    for (int i = 0; i < 4; ++i) {
+        auto *l = new QFrame(this);
+        l->setObjectName(QString::fromLatin1(frameNames[i]));
+        l->setGeometry(frameLines[i]);
+        l->setStyleSheet(QStringLiteral("background: black;"));
+    }
+    (void)clueFrame;
+    LblClues = new QLabel(this);
+    LblClues->setObjectName(QStringLiteral("LblClues"));
+    LblClues->setGeometry(8, 64, kClueWidth, kClueHeight);
+    LblClues->setTextFormat(Qt::PlainText);
+    LblClues->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    LblClues->setWordWrap(false);
+    LblClues->setFont(clueFont());
+    LblClues->setAutoFillBackground(true);
+
+    Frame1 = new BoardPanel(this);
+    Frame1->setObjectName(QStringLiteral("Frame1"));
+    Frame1->setGeometry(184, -8, 441, 441);
+
+    Frame2 = new QFrame(Frame1);
+    Frame2->setObjectName(QStringLiteral("Frame2"));
+    Frame2->setGeometry(0, 24, 73, 41);
+    Frame2->setStyleSheet(QStringLiteral("QFrame#Frame2 { background: rgb(0, 0, 255); }"));
+
+    auto picture = [](const char *name, QWidget *parent, QRect geometry) {
+        auto *p = new PictureBox(parent);
+        p->setObjectName(QString::fromLatin1(name));
+        p->setGeometry(geometry);
+        return p;
+    };
+    ImgX = picture("ImgX", Frame2, QRect(8, 8, 25, 25));
+    ImgO = picture("ImgO", Frame2, QRect(40, 8, 25, 25));
+    ImgX->setPixmap(builtInPicture(QStringLiteral("x.gif")));
+    ImgO->setPixmap(builtInPicture(QStringLiteral("o.gif")));
+    for (PictureBox *tool : {ImgX, ImgO}) tool->setAutoFillBackground(true);
+
+    ImgTop = picture("ImgTop", Frame1, QRect(72, 0, 358, 81));
+    for (int n = 0; n < 15; ++n) {
+        auto *label = new QLabel(QStringLiteral(" "), Frame1);
+        label->setObjectName(QStringLiteral("LblS%1").arg(n + 1, 2, 10, QLatin1Char('0')));
+        label->setGeometry(0, 88 + 24 * n, kRowHeadingWidth, kRowHeadingHeight);
+        label->setTextFormat(Qt::PlainText);
+        label->setFont(rowHeadingFont());
+        QPalette lp = label->palette();
+        lp.setColor(QPalette::WindowText, kGridBlue);
+        lp.setColor(QPalette::Window, Qt::white);
+        label->setPalette(lp);
+        label->setAutoFillBackground(true);
+        LblS[n] = label;
+    }
+    buildGrid(Frame1);
+
+    ImgMag = picture("ImgMag", Frame1, QRect(200, 328, 102, 106));
+    CmdAnswer = button("CmdAnswer", QStringLiteral("Get the &Answers"), Frame1, QRect(328, 320, 105, 41));
+    ImgErase = picture("ImgErase", Frame1, QRect(328, 384, 34, 34));
+    QIcon eraser;
+    eraser.addPixmap(builtInPicture(QStringLiteral("eraser32.png")));
+    eraser.addPixmap(builtInPicture(QStringLiteral("eraser16.png")));
+    ImgErase->setPixmap(eraser.pixmap(QSize(32, 32)));
+    ImgErase->setCursor(QCursor(builtInPicture(QStringLiteral("eraser32.png")), 4, 27));
+    ImgRedO = picture("ImgRedO", Frame1, QRect(304, 416, 23, 23));
+    ImgPurpleO = picture("ImgPurpleO", Frame1, QRect(368, 416, 23, 23));
+    ImgRedO->setPixmap(builtInPicture(QStringLiteral("redo.gif")));
+    ImgPurpleO->setPixmap(builtInPicture(QStringLiteral("purpleo.gif")));
+    ImgRedO->hide();
+    ImgPurpleO->hide();
+
+    CmdNext = button("CmdNext", QStringLiteral("&Next Logic Problem"), this, QRect(512, 200, 105, 41));
+    CmdSave = button("CmdSave", QStringLiteral("&Save this Logic Problem"), this, QRect(512, 256, 105, 41));
+    CmdExit = button("CmdExit", QStringLiteral("E&xit"), this, QRect(560, 376, 57, 33));
+    for (QWidget *w : {static_cast<QWidget *>(CmdNext), static_cast<QWidget *>(CmdSave),
+                       static_cast<QWidget *>(CmdExit)})
+        w->raise();
+
+    setTabOrder(CmdIntro, CmdShowFillIn);
+    setTabOrder(CmdShowFillIn, CmdNext);
+    setTabOrder(CmdNext, CmdSave);
+    setTabOrder(CmdSave, CmdAnswer);
+    setTabOrder(CmdAnswer, CmdExit);
+
+    connect(ImgX, &PictureBox::clicked, this, &FrmLogic::ImgX_Click);
+    connect(ImgO, &PictureBox::clicked, this, &FrmLogic::ImgO_Click);
+    connect(ImgErase, &PictureBox::clicked, this, &FrmLogic::ImgErase_Click);
+    connect(CmdIntro, &QPushButton::clicked, this, &FrmLogic::CmdIntro_Click);
+    connect(CmdShowFillIn, &QPushButton::clicked, this, &FrmLogic::CmdShowFillIn_Click);
+    connect(CmdAnswer, &QPushButton::clicked, this, &FrmLogic::CmdAnswer_Click);
+    connect(CmdSave, &QPushButton::clicked, this, &FrmLogic::CmdSave_Click);
+    connect(CmdNext, &QPushButton::clicked, this, &FrmLogic::CmdNext_Click);
+    connect(CmdExit, &QPushButton::clicked, this, &FrmLogic::CmdExit_Click);
+}
+
+void FrmLogic::buildGrid(QWidget *panel) {
+    for (int i = 0; i < kCellCount; ++i) {
+        const CellId cell = cellAt(i);
+        auto *img = new PictureBox(panel);
+        img->setObjectName(QStringLiteral("Img") + QString::fromStdString(cell.digits()));
+        const int size = i == 0 ? 23 : 25;
+        img->setGeometry(cellLeft(cell), cellTop(cell), size, size);
+        connect(img, &PictureBox::clicked, this, [this, i] { Img_Click(i); });
+        Img[static_cast<size_t>(i)] = img;
+    }
+    // Blue lines over the cells: thick between bands, thin between columns
+    // and rows. Vertical lines reach up into the heading picture, horizontal
+    // ones left under the row headings.
+    gridLine(panel, QStringLiteral("Line1"), horizontal(80, 0, 432, 2));
+    const int bandBottom[] = {440, 320, 200};
+    const int bandRight[] = {432, 312, 192};
+    const struct { int index, x, bottom; } thickV[] = {{3, 72, 440}, {0, 192, 440}, {1, 312, 320}, {2, 432, 200}};
+    for (const auto &v : thickV)
+        gridLine(panel, QStringLiteral("Line2_%1").arg(v.index), vertical(v.x, 8, v.bottom, 2));
+    const struct { int index, y, right; } thickH[] = {{0, 200, 432}, {1, 320, 312}, {2, 440, 192}};
+    for (const auto &h : thickH)
+        gridLine(panel, QStringLiteral("Line4_%1").arg(h.index), horizontal(h.y, 0, h.right, 2));
+    int thin = 0;
+    for (int m = 1; m <= 14; ++m) {
+        if (m == 5 || m == 10) continue;
+        const int band = (m - 1) / 5;  // the band the line divides
+        gridLine(panel, QStringLiteral("Line3_%1").arg(thin), vertical(72 + 24 * m, 8, bandBottom[band], 1));
+        gridLine(panel, QStringLiteral("Line5_%1").arg(thin), horizontal(80 + 24 * m, 0, bandRight[band], 1));
+        ++thin;
+    }
+}
+
+void FrmLogic::Form_Load() { Reloading(); }
+
+void FrmLogic::Reloading() {
+    windows_.unload(windows_.loadedFiles());
+    move(0, 0);
+    tools_.load();
+    showTools();
+    ImgMag->setPixmap(folderPicture(QStringLiteral("magglass.gif"), QSize(102, 106)));
+
+    if (state().WhereFrom == kWhereOpen) {
+        for (int i = 0; i < kCellCount; ++i) Img_Click(i);
+    } else {
+        Grid.fill(kCodeBlank);
+        const QPixmap blank = folderPicture(QStringLiteral("blank.gif"), kCellPicture);
+        Img[0]->setPixmap(blank);
+        for (int i = 1; i < kCellCount; ++i) Img[static_cast<size_t>(i)]->setPixmap(Img[0]->pixmap());
+    }
+
+    if (const PuzzleRecord *r = findPuzzle(state().PuzzleNum)) {
+        setWindowTitle(QString::fromStdString(r->boardCaption));
+        ImgTop->setPixmap(folderPicture(QString::fromStdString(r->headingPicture).mid(11), QSize(358, 81)));
+        CmdIntro->setText(QString::fromStdString(r->introButton));
+        if (r->authored()) {
+            for (int n = 0; n < 15; ++n) LblS[n]->setText(shownHeading(r->content.rowHeadings[n]));
+            LblClues->setText(shownLines(r->clueText()));
+        }
+    }
+    state().WhereFrom = kWhereNone;
+}
+
+void FrmLogic::showTools() {
+    auto look = [](bool pressed) { return pressed ? PictureBox::Border::Sunken : PictureBox::Border::Flat; };
+    ImgX->setBorder(look(tools_.xPressed));
+    ImgO->setBorder(look(tools_.oPressed));
+    ImgErase->setBorder(look(tools_.eraserPressed));
+}
+
+void FrmLogic::ImgX_Click() {
+    tools_.clickX();
+    showTools();
+}
+
+void FrmLogic::ImgO_Click() {
+    tools_.clickO();
+    showTools();
+}
+
+void FrmLogic::ImgErase_Click() {
+    tools_.clickEraser();
+    showTools();
+}
+
+void FrmLogic::ResetTool() {
+    tools_.resetTool();
+    showTools();
+}
+
+void FrmLogic::Img_Click(int cell) {
+    if (cell < 0 || cell >= kCellCount) return;
+    const size_t i = static_cast<size_t>(cell);
+    const CellAction action = cellClick(state().WhereFrom, state().GridB[i], tools_.SelectedTool);
+    switch (action) {
+        case CellAction::ShowX: Img[i]->setPixmap(ImgX->pixmap()); break;
+        case CellAction::ShowO: Img[i]->setPixmap(ImgO->pixmap()); break;
+        case CellAction::ShowBlank:
+            Img[i]->setPixmap(folderPicture(QStringLiteral("blank.gif"), kCellPicture));
+            break;
+        case CellAction::Nothing: return;
+    }
+    Grid[i] = codeFor(action, Grid[i]);
+    if (action == CellAction::ShowBlank) ResetTool();
+}
+
+void FrmLogic::CmdIntro_Click() { windows_.intro()->exec(); }
+
+void FrmLogic::CmdShowFillIn_Click() { windows_.fillIn()->exec(); }
+
+void FrmLogic::CmdAnswer_Click() {
+    const PuzzleRecord *r = findPuzzle(state().PuzzleNum);
+    if (!r) return;
+    for (const RevealStep &step : revealSteps(r->key, Grid)) {
+        const PictureBox *source = step.picture == RevealPicture::RedO ? ImgRedO : ImgPurpleO;
+        Img[static_cast<size_t>(step.cell)]->setPixmap(source->pixmap());
+    }
+}
+
+void FrmLogic::CmdSave_Click() {
+    state().WhereFrom = kWhereSave;
+    windows_.files()->exec();
+}
+
+void FrmLogic::CmdNext_Click() {
+    windows_.unload(windows_.loadedFillIn());
+    // Computed in full int range: a number at the top of the 16-bit range
+    // (only possible from a saved file) closes the board instead of overflowing.
+    const int next = state().PuzzleNum + 1;
+    if (next <= kPuzzleCount) {
+        state().PuzzleNum = static_cast<std::int16_t>(next);
+        Reloading();
+    } else {
+        state().PuzzleNum = 1;
+        windows_.unload(this);
+    }
+}
+
+void FrmLogic::CmdExit_Click() {
+    state().WhereFrom = kWhereNone;
+    windows_.unload(windows_.loadedFillIn());
+    windows_.unload(this);
+}
+
+// The close box leaves the board like Exit, so no stale purpose survives it.
+void FrmLogic::closeBox() { CmdExit_Click(); }
+
+}  // namespace zentrivo

@@ -1,0 +1,44 @@
+#include "catalogue/frmlogicintro.h"
+
+#include <QLabel>
+
+#include "catalogue/catalogue.h"
+#include "widgets/buttons.h"
+#include "widgets/fonts.h"
+#include "widgets/windows.h"
+
+namespace zentrivo {
+
+FrmLogicIntro::FrmLogicIntro(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+    setObjectName(QStringLiteral("FrmLogicIntro"));
+    setClientSize(448, 231);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, Qt::white);
+    setPalette(pal);
+    setEscapeCloses(true);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 8, kIntroWidth, kIntroHeight);
+    Label1->setFont(introFont());
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+
+    auto *close = new CaptionButton(QStringLiteral("&Close"), this);
+    close->setObjectName(QStringLiteral("CmdClose"));
+    close->setGeometry(392, 200, 49, 25);
+    CmdClose = close;
+    connect(CmdClose, &QPushButton::clicked, this, &FrmLogicIntro::CmdClose_Click);
+}
+
+void FrmLogicIntro::Form_Load() {
+    const PuzzleRecord *r = findPuzzle(state().PuzzleNum);
+    if (!r) return;  // no puzzle: an empty caption and text
+    setWindowTitle(QString::fromStdString(r->introCaption));
+    Label1->setText(shownLines(r->content.intro));
+}
+
+void FrmLogicIntro::CmdClose_Click() { windows_.unload(this); }
+
+}  // namespace zentrivo

@@ -1,0 +1,56 @@
+#include "widgets/buttons.h"
+
+#include <QFontMetrics>
+#include <QPainter>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+namespace zentrivo {
+
+CaptionButton::CaptionButton(const QString &caption, QWidget *parent)
+    : QPushButton(caption, parent) {
+    setAutoDefault(false);
+}
+
+void CaptionButton::setFaceColour(const QColor &colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Button, colour);
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+}
+
+void CaptionButton::paintEvent(QPaintEvent *) {
+    QStylePainter p(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    option.text.clear();
+    p.drawControl(QStyle::CE_PushButton, option);
+
+    const QRect area = rect().adjusted(4, 2, -4, -2);
+    const QFontMetrics fm(font());
+    QString caption = text();
+    int flags = Qt::AlignCenter | Qt::TextShowMnemonic;
+    // Trailing blanks count when the caption is centred, shifting it to the
+    // left; as many of them are kept as fit on the line. A caption too long
+    // for one line wraps, centred.
+    auto oneLineWidth = [&fm](const QString &s) {
+        return fm.horizontalAdvance(QString(s).remove(QLatin1Char('&')));
+    };
+    while (oneLineWidth(caption) > area.width() && caption.endsWith(QLatin1Char(' '))) caption.chop(1);
+    if (oneLineWidth(caption) <= area.width())
+        flags |= Qt::TextIncludeTrailingSpaces;
+    else
+        flags |= Qt::TextWordWrap;
+    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
+                             QPalette::ButtonText));
+    const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
+    p.drawText(area.translated(shift), flags, caption);
+    if (hasFocus()) {
+        QStyleOptionFocusRect focus;
+        focus.initFrom(this);
+        focus.rect = rect().adjusted(3, 3, -3, -3);
+        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    }
+}
+
+}  // namespace zentrivo

@@ -1,0 +1,22 @@
+// Buttons that behave like classic command buttons: a caption too long for
+// one line wraps onto several centred lines (keeping its underlined access
+// key), trailing blanks in a caption count when it is centred, and a
+// "graphical" button paints its background colour.
+#pragma once
+
+#include <QPushButton>
+
+namespace zentrivo {
+
+class CaptionButton : public QPushButton {
+    Q_OBJECT
+public:
+    explicit CaptionButton(const QString &caption, QWidget *parent = nullptr);
+    // Paints the face in this colour (the graphical style).
+    void setFaceColour(const QColor &colour);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+};
+
+}  // namespace zentrivo

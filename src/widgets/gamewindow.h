@@ -1,0 +1,41 @@
+// Base of the game's modal windows. A window is loaded when it is first
+// needed (constructed, then its Form_Load runs), shown modally with exec(),
+// and unloaded through Windows::unload, which ends its modal loop, hides it
+// and destroys it once control has left it.
+#pragma once
+
+#include <QDialog>
+
+#include "app/gamestate.h"
+
+namespace zentrivo {
+
+class Windows;
+
+class GameWindow : public QDialog {
+    Q_OBJECT
+public:
+    GameWindow(Windows &windows, QWidget *parent);
+
+    // Runs once per load, right after the window is made.
+    virtual void Form_Load() {}
+
+protected:
+    GameState &state() const;
+    // Fixes the client area, in pixels.
+    void setClientSize(int width, int height);
+    // What the window's close box does; by default it unloads the window.
+    virtual void closeBox();
+    // Escape closes the window like its close box only where asked to.
+    void setEscapeCloses(bool closes) { escapeCloses_ = closes; }
+
+    void reject() override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+    Windows &windows_;
+
+private:
+    bool escapeCloses_ = false;
+};
+
+}  // namespace zentrivo

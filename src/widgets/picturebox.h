@@ -1,0 +1,27 @@
+// A picture control: shows a pixmap unscaled at its top-left corner, reports
+// clicks, and has no border, a flat single line, or a sunken 3-D border.
+#pragma once
+
+#include <QLabel>
+
+namespace zentrivo {
+
+class PictureBox : public QLabel {
+    Q_OBJECT
+public:
+    enum class Border { None, Flat, Sunken };
+    explicit PictureBox(QWidget *parent = nullptr);
+    void setBorder(Border border);
+    Border border() const { return border_; }
+
+signals:
+    void clicked();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    Border border_ = Border::None;
+};
+
+}  // namespace zentrivo

@@ -127,12 +127,4 @@ QImage drawHeadings(int puzzle) {
     return img;
 }
 
-QImage drawExample(int number) {
-    QImage img = number == 3 ? canvas(325, 114) : canvas(380, 180);
-    QPainter p(&img);
-    p.setFont(sansFont(12));
-    p.drawText(img.rect(), Qt::AlignCenter, QStringLiteral("Example %1").arg(number));
-    return img;
-}
-
 }  // namespace zentrivo

@@ -1,0 +1,25 @@
+#!/usr/bin/env bash
+# Installs, from Debian 12's packages, whatever the build, the game and its
+# tests need and the machine lacks. Runs apt-get as root (through sudo when
+# started by another user).
+set -euo pipefail
+packages=(
+  build-essential cmake
+  qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Widgets
+  libgif-dev                                  # the picture tool writes GIF
+  fonts-liberation                            # the game's fonts
+  xvfb xauth                                  # a virtual display for screenshots and players without one
+  clang libclang-rt-14-dev                    # the save-file reader's fuzz target
+)
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -eq 0 ]; then
+  exit 0
+fi
+echo "Installing: ${missing[*]}"
+run_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+export DEBIAN_FRONTEND=noninteractive
+run_root apt-get update -qq
+run_root apt-get install -y -qq --no-install-recommends "${missing[@]}"

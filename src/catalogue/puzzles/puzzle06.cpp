@@ -25,7 +25,7 @@ PuzzleContent puzzle06() {
         {{"* Of Ingrid and Lionel, one was", "   behind the wheel of the convertible",
           "   and the other was pulled over on", "   Mill Lane."},
          {pairOf("Ingrid", "Lionel", "Convertible", "Mill Lane")}},
-        {{"* The minivan was stopped on Elm", "   Street. It was going exactly",
+        {{"* The minivan was stopped on", "   Elm Street. It was going exactly",
           "   10 mph slower than the sedan."},
          {same("Minivan", "Elm Street"), offset(Cat::D, "Sedan", "Minivan", 2)}},
         {{"* Harold was not driving the", "   minivan. He was pulled over on",
@@ -35,7 +35,7 @@ PuzzleContent puzzle06() {
           "   on Elm Street, but slower than the", "   pickup truck."},
          {offset(Cat::D, "Harbor Road", "Elm Street", 1), before(Cat::D, "Harbor Road", "Pickup Truck")}},
         {{"* Of the drivers clocked at 40 mph", "   and at 55 mph, one was Ingrid and",
-          "   the other was stopped on Bay", "   Drive."},
+          "   the other was stopped on", "   Bay Drive."},
          {pairOf("40 mph", "55 mph", "Ingrid", "Bay Drive")}},
     };
     return p;

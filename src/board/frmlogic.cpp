@@ -193,12 +193,18 @@ FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, pare
 }
 
 void FrmLogic::buildGrid(QWidget *panel) {
+    // Until the loader runs, every cell is blank (code 2, a white square), so
+    // a cell that a restore leaves alone never holds a code its picture hides.
+    Grid.fill(kCodeBlank);
+    QPixmap white(kCellPicture);
+    white.fill(Qt::white);
     for (int i = 0; i < kCellCount; ++i) {
         const CellId cell = cellAt(i);
         auto *img = new PictureBox(panel);
         img->setObjectName(QStringLiteral("Img") + QString::fromStdString(cell.digits()));
         const int size = i == 0 ? 23 : 25;
         img->setGeometry(cellLeft(cell), cellTop(cell), size, size);
+        img->setPixmap(white);
         connect(img, &PictureBox::clicked, this, [this, i] { Img_Click(i); });
         Img[static_cast<size_t>(i)] = img;
     }

@@ -1,0 +1,66 @@
+// Helpers for window tests: a whole game (state, window registry and menu)
+// and a way to act on the modal window that the next call opens.
+#pragma once
+
+#include <QApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <functional>
+
+#include "app/frmmain.h"
+#include "app/gamestate.h"
+#include "widgets/windows.h"
+
+namespace zentrivo::testing {
+
+struct Game {
+    GameState state;
+    Windows windows{state};
+    FrmMain menu{windows};
+    Game() { menu.Form_Load(); }
+    ~Game() {
+        windows.unloadAll();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+};
+
+// Queues `action` to run on the active modal window once the call that
+// opens it has entered its modal loop.
+inline void whenModal(std::function<void(QWidget *)> action) {
+    QTimer::singleShot(0, [action] {
+        QWidget *w = QApplication::activeModalWidget();
+        QVERIFY2(w, "no modal window is open");
+        action(w);
+    });
+}
+
+template <class T>
+T *child(QWidget *window, const QString &name) {
+    T *found = window->findChild<T *>(name);
+    if (!found) qWarning("no control named %s", qPrintable(name));
+    return found;
+}
+
+// Destroys windows unloaded so far and answers how many top-level windows
+// are still visible.
+inline int visibleTopLevels() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    int n = 0;
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->isVisible()) ++n;
+    return n;
+}
+
+// Runs the test body with the current directory set to `dir`, restoring it after.
+class InDirectory {
+public:
+    explicit InDirectory(const QString &dir) : old_(QDir::currentPath()) { QDir::setCurrent(dir); }
+    ~InDirectory() { QDir::setCurrent(old_); }
+
+private:
+    QString old_;
+};
+
+}  // namespace zentrivo::testing

@@ -99,6 +99,26 @@ private slots:
         QCOMPARE(count.first, keyGroups({{{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}}}));
     }
 
+    // B1..B5 stand in a row of neighbours along A's order, and B1 is not
+    // last: only the order A1..A5 fits, but seeing it takes the whole chain
+    // at once, which no single clue read against the grid gives.
+    void checkerNeedsMoreThanDeductionHere() {
+        std::vector<std::vector<Fact>> clues;
+        for (const Fact &f : chainFacts()) clues.push_back({f});
+        for (int i = 1; i < 5; ++i)
+            clues.push_back({nextTo(Cat::A, "B" + std::to_string(i), "B" + std::to_string(i + 1))});
+        clues.push_back({differ("B1", "A5")});
+        const LogicPuzzle p = plainPuzzle(clues);
+        QCOMPARE(countSolutions(p).solutions, 1L);
+        const DeductionResult d = deduce(p);
+        QVERIFY(!d.solved);
+        QVERIFY(!d.contradiction);
+        // Saying where the chain starts makes it deducible.
+        LogicPuzzle told = p;
+        told.clues.push_back({same("B1", "A1")});
+        QVERIFY(deduce(told).solved);
+    }
+
     void checkerFindsNoSolution() {
         std::vector<Fact> facts = chainFacts();
         facts.push_back(same("A1", "B1"));

@@ -26,14 +26,22 @@ struct Game {
     }
 };
 
-// Queues `action` to run on the active modal window once the call that
-// opens it has entered its modal loop.
+// Runs `action` on the modal window that the next call opens, as soon as
+// that window has entered its modal loop (polling, since a button clicked
+// through its access key opens its window only after a short animation).
 inline void whenModal(std::function<void(QWidget *)> action) {
-    QTimer::singleShot(0, [action] {
+    auto *timer = new QTimer;
+    auto *tries = new int(0);
+    QObject::connect(timer, &QTimer::timeout, [timer, tries, action] {
         QWidget *w = QApplication::activeModalWidget();
-        QVERIFY2(w, "no modal window is open");
+        if (!w && ++*tries < 300) return;
+        timer->stop();
+        timer->deleteLater();
+        delete tries;
+        QVERIFY2(w, "no modal window opened");
         action(w);
     });
+    timer->start(10);
 }
 
 template <class T>

@@ -23,7 +23,7 @@ namespace {
 // before the one before it runs, so a step that opens a modal window finds
 // the next step waiting inside that window's loop. A step that meets the
 // wrong window unloads everything, so that a failing test ends instead of
-// waiting for a click.
+// waiting for a click. Steps wait while no modal window is shown.
 class Script {
 public:
     explicit Script(Windows &w) : windows_(w) {}
@@ -51,6 +51,8 @@ private:
         // Tied to this script, so a step still queued when it ends is dropped.
         QTimer::singleShot(0, &context_, [this] {
             if (steps_.empty()) return;
+            // Wait for a modal window, should the test run events without one.
+            if (!QApplication::activeModalWidget()) return post();
             auto step = steps_.front();
             steps_.pop_front();
             ++done_;

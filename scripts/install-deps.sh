@@ -10,6 +10,7 @@ packages=(
   fonts-liberation                            # the game's fonts
   xvfb xauth                                  # a virtual display for screenshots and players without one
   clang libclang-rt-14-dev                    # the save-file reader's fuzz target
+  desktop-file-utils appstream                # checks of the launcher and metainfo files
 )
 missing=()
 for p in "${packages[@]}"; do

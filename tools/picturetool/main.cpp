@@ -34,6 +34,8 @@ int main(int argc, char **argv) {
     ok = drawEraser(32).save(res.filePath("eraser32.png")) && ok;
     ok = drawEraser(16).save(res.filePath("eraser16.png")) && ok;
     for (int n = 1; n <= 3; ++n) gif(drawExample(n), res.filePath(QStringLiteral("example%1.gif").arg(n)));
+    ok = drawIcon(48).save(res.filePath("zentrivo-48.png")) && ok;
+    ok = writeIconSvg(res.filePath("zentrivo.svg")) && ok;
     gif(drawBlank(), images.filePath("blank.gif"));
     gif(drawMagnifier(), images.filePath("magglass.gif"));
     for (int n = 1; n <= 25; ++n)

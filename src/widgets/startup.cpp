@@ -1,0 +1,35 @@
+#include "widgets/startup.h"
+
+#include <QApplication>
+#include <QStyleFactory>
+#include <QTimer>
+
+#include "app/frmmain.h"
+#include "app/gamestate.h"
+#include "widgets/fonts.h"
+#include "widgets/windows.h"
+
+namespace zentrivo {
+
+void setUpApplication(QApplication &) {
+    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+    QApplication::setFont(sansFont(11));
+}
+
+int playGame(QApplication &app, const std::function<void(FrmMain &, Windows &)> &whenShown) {
+    GameState state;
+    int result = 0;
+    {
+        Windows windows(state);
+        FrmMain menu(windows);
+        menu.Form_Load();
+        menu.show();
+        if (whenShown) QTimer::singleShot(0, &menu, [&] { whenShown(menu, windows); });
+        result = app.exec();
+        // Windows unloaded on the way out are destroyed before the menu.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return result;
+}
+
+}  // namespace zentrivo

@@ -1,0 +1,21 @@
+// Starting the game: the application's look, the shared state, the window
+// registry and the main menu, then the event loop.
+#pragma once
+
+#include <functional>
+
+class QApplication;
+
+namespace zentrivo {
+
+class FrmMain;
+class Windows;
+
+// Sets the application's style and default font.
+void setUpApplication(QApplication &app);
+
+// Shows the main menu and runs the game until it ends; answers the exit code.
+// `whenShown`, if given, runs once the menu is on screen.
+int playGame(QApplication &app, const std::function<void(FrmMain &, Windows &)> &whenShown = {});
+
+}  // namespace zentrivo

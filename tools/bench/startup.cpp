@@ -1,0 +1,34 @@
+// The game started as a player starts it, ending as soon as the main menu is
+// on screen; with --all-windows it first opens every window of the game. Used
+// by the benchmark to time start-up and measure peak memory.
+#include <QApplication>
+#include <cstring>
+
+#include "app/frmmain.h"
+#include "board/frmlogic.h"
+#include "catalogue/frmlogicintro.h"
+#include "files/frmfiles.h"
+#include "fillin/frmfillin.h"
+#include "help/frmexamples.h"
+#include "help/frmhx.h"
+#include "help/frminstructions.h"
+#include "widgets/startup.h"
+#include "widgets/windows.h"
+
+int main(int argc, char **argv) {
+    const bool all = argc > 1 && std::strcmp(argv[1], "--all-windows") == 0;
+    QApplication app(argc, argv);
+    zentrivo::setUpApplication(app);
+    return zentrivo::playGame(app, [all](zentrivo::FrmMain &, zentrivo::Windows &w) {
+        if (all) {
+            w.state.PuzzleNum = 1;
+            for (QWidget *window :
+                 std::initializer_list<QWidget *>{w.logic(), w.intro(), w.fillIn(), w.files(),
+                                                  w.instructions(), w.examples(), w.history()}) {
+                window->show();
+                QCoreApplication::processEvents();
+            }
+        }
+        QCoreApplication::quit();
+    });
+}

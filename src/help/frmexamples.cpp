@@ -1,9 +1,67 @@
 #include "help/frmexamples.h"
 
+#include <QLabel>
+
+#include "widgets/buttons.h"
+#include "widgets/fonts.h"
+#include "widgets/picturebox.h"
+#include "widgets/pictures.h"
+#include "widgets/windows.h"
+
 namespace zentrivo {
 
 FrmExamples::FrmExamples(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmExamples"));
+    setWindowTitle(QStringLiteral(" "));
+    setClientSize(396, 404);
+    setEscapeCloses(true);
+
+    auto picture = [this](const char *name, const QString &file, QRect geometry) {
+        auto *p = new PictureBox(this);
+        p->setObjectName(QString::fromLatin1(name));
+        p->setBorder(PictureBox::Border::Flat);
+        p->setGeometry(geometry);
+        p->setPixmap(builtInPicture(file));
+        return p;
+    };
+    // Each label lies on its picture, blue on white.
+    auto label = [](const char *name, const QString &caption, PictureBox *on, QPoint at) {
+        auto *l = new QLabel(caption, on);
+        l->setObjectName(QString::fromLatin1(name));
+        // Placed in the picture's inner area, inside its border.
+        l->setGeometry(QRect(at + QPoint(on->frameWidth(), on->frameWidth()), QSize(65, 25)));
+        l->setFont(sansFont(11));
+        l->setTextFormat(Qt::PlainText);
+        l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        l->setAutoFillBackground(true);
+        QPalette pal = l->palette();
+        pal.setColor(QPalette::Window, Qt::white);
+        pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        l->setPalette(pal);
+        return l;
+    };
+    PicEx1 = picture("PicEx1", QStringLiteral("example1.gif"), QRect(8, 8, 382, 182));
+    Label1 = label("Label1", QStringLiteral("Example #1"), PicEx1, QPoint(8, 8));
+    PicEx2 = picture("PicEx2", QStringLiteral("example2.gif"), QRect(8, 192, 382, 182));
+    Label2 = label("Label2", QStringLiteral("Example #2"), PicEx2, QPoint(8, 8));
+    // Example 3 takes the place of the other two and starts hidden.
+    PicEx3 = picture("PicEx3", QStringLiteral("example3.gif"), QRect(32, 80, 327, 116));
+    Label3 = label("Label3", QStringLiteral("Example #3"), PicEx3, QPoint(256, 88));
+    Label3->setVisible(false);
+    PicEx3->setVisible(false);
+
+    auto *close = new CaptionButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("CmdClose"));
+    close->setGeometry(320, 376, 73, 25);
+    CmdClose = close;
+    connect(CmdClose, &QPushButton::clicked, this, &FrmExamples::CmdClose_Click);
 }
+
+void FrmExamples::Form_Load() {
+    move(0, 0);
+    setWindowTitle(QStringLiteral("Zentrivo 2.0 - Examples"));
+}
+
+void FrmExamples::CmdClose_Click() { windows_.unload(this); }
 
 }  // namespace zentrivo

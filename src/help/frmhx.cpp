@@ -1,9 +1,49 @@
 #include "help/frmhx.h"
 
+#include <QLabel>
+
+#include "help/helptexts.h"
+#include "widgets/buttons.h"
+#include "widgets/fonts.h"
+#include "widgets/windows.h"
+
 namespace zentrivo {
 
 FrmHx::FrmHx(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmHx"));
+    setWindowTitle(QStringLiteral("Zentrivo 2.0 - Version History"));
+    setClientSize(520, 250);
+    setEscapeCloses(true);
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, QColor(0, 0, 255));
+    setPalette(pal);
+
+    Label1 = new QLabel(this);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(8, 8, 505, 233);
+    Label1->setFont(serifFont(15, true));
+    Label1->setTextFormat(Qt::PlainText);
+    Label1->setWordWrap(true);
+    Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    Label1->setAutoFillBackground(true);
+    QPalette yellow = Label1->palette();
+    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
+    yellow.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    Label1->setPalette(yellow);
+
+    // Made after the label, so it lies over the label's lower right corner.
+    auto *close = new CaptionButton(QStringLiteral("Close"), this);
+    close->setObjectName(QStringLiteral("CmdClose"));
+    close->setGeometry(440, 208, 65, 25);
+    CmdClose = close;
+    connect(CmdClose, &QPushButton::clicked, this, &FrmHx::CmdClose_Click);
 }
+
+void FrmHx::Form_Load() {
+    move(0, 0);
+    Label1->setText(shownLines(versionHistoryText()));
+}
+
+void FrmHx::CmdClose_Click() { windows_.unload(this); }
 
 }  // namespace zentrivo

@@ -1,6 +1,10 @@
+// The version history, on one large yellow label.
 #pragma once
 
 #include "widgets/gamewindow.h"
+
+class QLabel;
+class QPushButton;
 
 namespace zentrivo {
 
@@ -8,6 +12,13 @@ class FrmHx : public GameWindow {
     Q_OBJECT
 public:
     FrmHx(Windows &windows, QWidget *parent);
+    void Form_Load() override;
+
+    QLabel *Label1;
+    QPushButton *CmdClose;
+
+public slots:
+    void CmdClose_Click();
 };
 
 }  // namespace zentrivo

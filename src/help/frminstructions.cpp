@@ -1,9 +1,79 @@
 #include "help/frminstructions.h"
 
+#include <QLabel>
+#include <QPlainTextEdit>
+
+#include "help/frmexamples.h"
+#include "help/helptexts.h"
+#include "widgets/buttons.h"
+#include "widgets/fonts.h"
+#include "widgets/picturebox.h"
+#include "widgets/windows.h"
+
 namespace zentrivo {
 
 FrmInstructions::FrmInstructions(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmInstructions"));
+    setWindowTitle(QStringLiteral("Zentrivo 2.0 - Instructions"));
+    setClientSize(500, 353);
+    setEscapeCloses(true);
+
+    // Made in tab order, so that the focus starts on Close.
+    auto *exit = new CaptionButton(QStringLiteral("&Close"), this);
+    exit->setObjectName(QStringLiteral("CmdExit"));
+    exit->setGeometry(440, 312, 57, 33);
+    CmdExit = exit;
+
+    txtInstructions = new QPlainTextEdit(this);
+    txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
+    txtInstructions->setGeometry(8, 8, 425, 337);
+    txtInstructions->setFont(sansFont(13));
+    txtInstructions->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    txtInstructions->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    txtInstructions->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+    txtInstructions->setTabChangesFocus(true);
+    // Read, not edited: the text can still be scrolled and selected from the keyboard.
+    txtInstructions->setReadOnly(true);
+    txtInstructions->setTextInteractionFlags(Qt::TextSelectableByMouse |
+                                             Qt::TextSelectableByKeyboard);
+
+    auto *ex1 = new CaptionButton(QStringLiteral("Examples 1 && 2"), this);
+    ex1->setObjectName(QStringLiteral("CmdEx1"));
+    ex1->setGeometry(440, 8, 57, 49);
+    CmdEx1 = ex1;
+
+    auto *ex3 = new CaptionButton(QStringLiteral("Example 3"), this);
+    ex3->setObjectName(QStringLiteral("CmdEx3"));
+    ex3->setGeometry(440, 64, 57, 49);
+    CmdEx3 = ex3;
+
+    setTabOrder(CmdExit, txtInstructions);
+    setTabOrder(txtInstructions, CmdEx1);
+    setTabOrder(CmdEx1, CmdEx3);
+    CmdExit->setFocus();
+
+    connect(CmdEx1, &QPushButton::clicked, this, &FrmInstructions::CmdEx1_Click);
+    connect(CmdEx3, &QPushButton::clicked, this, &FrmInstructions::CmdEx3_Click);
+    connect(CmdExit, &QPushButton::clicked, this, &FrmInstructions::CmdExit_Click);
 }
+
+void FrmInstructions::Form_Load() {
+    move(0, 0);
+    // The built text keeps its CR LF line breaks; the text box breaks on "\n".
+    txtInstructions->setPlainText(shownLines(instructionsText()));
+}
+
+void FrmInstructions::CmdEx1_Click() { windows_.examples()->exec(); }
+
+void FrmInstructions::CmdEx3_Click() {
+    FrmExamples *examples = windows_.examples();
+    examples->Label3->setVisible(true);
+    examples->PicEx3->setVisible(true);
+    examples->PicEx1->setVisible(false);
+    examples->PicEx2->setVisible(false);
+    examples->exec();
+}
+
+void FrmInstructions::CmdExit_Click() { windows_.unload(this); }
 
 }  // namespace zentrivo

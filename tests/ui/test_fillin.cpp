@@ -1,9 +1,12 @@
 // The fill-in grid: its boxes and headings, and the life of the notes as the
 // player hides and shows the grid, moves on, leaves the board and closes it.
 #include <QApplication>
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <deque>
 #include <functional>
@@ -11,6 +14,8 @@
 #include "app/frmmain.h"
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
+#include "files/frmfilelists.h"
+#include "files/frmfiles.h"
 #include "fillin/frmfillin.h"
 #include "widgets/buttons.h"
 #include "widgets/windows.h"
@@ -19,50 +24,61 @@ using namespace zentrivo;
 
 namespace {
 
-// Steps run one at a time on the modal window on top. Each step is queued
-// before the one before it runs, so a step that opens a modal window finds
-// the next step waiting inside that window's loop. A step that meets the
-// wrong window unloads everything, so that a failing test ends instead of
-// waiting for a click. Steps wait while no modal window is shown.
+// Steps run one at a time, each on a modal window of its own type. Each is
+// queued before the one before it runs, so that a step that opens a modal
+// window finds the next one waiting inside that window's loop. A step waits
+// until its window is on top; after five seconds it gives up and unloads
+// every window, so that a failing test ends instead of waiting for a click.
 class Script {
 public:
     explicit Script(Windows &w) : windows_(w) {}
 
     template <class T>
     void on(std::function<void(T *)> step) {
-        steps_.push_back([this, step](QWidget *top) {
-            T *window = qobject_cast<T *>(top);
-            if (!window) {
-                failures_ << QStringLiteral("step %1 found %2").arg(done_).arg(
-                                 top ? top->objectName() : QStringLiteral("no window"));
-                steps_.clear();
-                windows_.unloadAll();
-                return;
-            }
-            step(window);
-        });
+        steps_.push_back({[](QWidget *top) { return qobject_cast<T *>(top) != nullptr; },
+                          [step](QWidget *top) { step(qobject_cast<T *>(top)); },
+                          QString::fromLatin1(T::staticMetaObject.className())});
     }
-    void start() { post(); }
+    void start() {
+        waited_.start();
+        post(0);
+    }
     bool finished() const { return steps_.empty() && failures_.isEmpty(); }
     QStringList failures_;
 
 private:
-    void post() {
-        // Tied to this script, so a step still queued when it ends is dropped.
-        QTimer::singleShot(0, &context_, [this] {
+    struct Step {
+        std::function<bool(QWidget *)> fits;
+        std::function<void(QWidget *)> run;
+        QString window;
+    };
+    void post(int ms) {
+        // Tied to this script, so that a step still queued when it ends is dropped.
+        QTimer::singleShot(ms, &context_, [this] {
             if (steps_.empty()) return;
-            // Wait for a modal window, should the test run events without one.
-            if (!QApplication::activeModalWidget()) return post();
-            auto step = steps_.front();
+            QWidget *top = QApplication::activeModalWidget();
+            if (!steps_.front().fits(top)) {
+                if (waited_.elapsed() < 5000) return post(10);
+                failures_ << QStringLiteral("step %1 waited for %2 but found %3")
+                                 .arg(done_ + 1)
+                                 .arg(steps_.front().window,
+                                      top ? top->objectName() : QStringLiteral("no window"));
+                steps_.clear();
+                windows_.unloadAll();
+                return;
+            }
+            const Step step = steps_.front();
             steps_.pop_front();
             ++done_;
-            post();
-            step(QApplication::activeModalWidget());
+            waited_.restart();
+            post(0);
+            step.run(top);
         });
     }
     QObject context_;
     Windows &windows_;
-    std::deque<std::function<void(QWidget *)>> steps_;
+    std::deque<Step> steps_;
+    QElapsedTimer waited_;
     int done_ = 0;
 };
 
@@ -273,6 +289,66 @@ private slots:
                             ? QStringLiteral("Logic Problem #2 - Babysitting")
                             : QStringLiteral("Logic Problem #1 - Conferences"));
         QVERIFY(!windows.loadedFillIn());
+    }
+
+    // A saved puzzle holds the marks but never the notes: opening it again
+    // shows an empty grid.
+    void notesAreNotSaved() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        // The file window starts in the current folder.
+        struct Back {
+            QString path = QDir::currentPath();
+            ~Back() { QDir::setCurrent(path); }
+        } back;
+        QDir::setCurrent(dir.path());
+        GameState state;
+        Windows windows(state);
+        FrmMain menu(windows);
+
+        Script save(windows);
+        save.on<FrmLogic>([](FrmLogic *board) { board->CmdShowFillIn->click(); });
+        save.on<FrmFillIn>([](FrmFillIn *grid) {
+            QTest::keyClicks(box(grid, "Txt0201"), QStringLiteral("Ballroom"));
+            grid->CmdHide->click();
+        });
+        save.on<FrmLogic>([](FrmLogic *board) { board->CmdSave->click(); });
+        save.on<FrmFiles>([](FrmFiles *files) {
+            QTest::keyClicks(files->TxtFileName, QStringLiteral("notes"));
+            files->OKButton->click();
+        });
+        save.on<FrmLogic>([](FrmLogic *board) { board->CmdExit->click(); });
+        save.start();
+        menu.CmdPuz[0]->click();
+        QVERIFY2(save.finished(), qPrintable(save.failures_.join(", ")));
+        QFile file(QStringLiteral("notes.txt"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QVERIFY(!file.readAll().contains("Ballroom"));
+        file.close();
+
+        Script open(windows);
+        QStringList notes;
+        QString title;
+        open.on<FrmFiles>([](FrmFiles *files) {
+            const auto found =
+                files->filList->findItems(QStringLiteral("notes.txt"), Qt::MatchExactly);
+            if (found.isEmpty()) return files->CancelButton->click();
+            files->filList->setCurrentItem(found.first());
+            files->filList_Click();
+            files->OKButton->click();
+        });
+        open.on<FrmLogic>([](FrmLogic *board) { board->CmdShowFillIn->click(); });
+        open.on<FrmFillIn>([&](FrmFillIn *grid) {
+            notes = allNotes(grid);
+            title = grid->LblTitle->text();
+            grid->CmdHide->click();
+        });
+        open.on<FrmLogic>([](FrmLogic *board) { board->CmdExit->click(); });
+        open.start();
+        menu.CmdOpenSaved->click();
+        QVERIFY2(open.finished(), qPrintable(open.failures_.join(", ")));
+        QCOMPARE(title, QStringLiteral("Logic Problem #1 - Conferences"));
+        QCOMPARE(notes, QStringList(QVector<QString>(20)));
     }
 
     // Runs last: the menu's Exit ends the application's event loops, and no

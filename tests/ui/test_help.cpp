@@ -22,50 +22,61 @@ using namespace zentrivo;
 
 namespace {
 
-// Steps run one at a time on the modal window on top; each is queued before
-// the one before it runs, so that a step that opens a modal window finds the
-// next one waiting inside that window's loop. A step that meets the wrong
-// window unloads everything, so that a failing test ends. Steps wait while
-// no modal window is shown.
+// Steps run one at a time, each on a modal window of its own type. Each is
+// queued before the one before it runs, so that a step that opens a modal
+// window finds the next one waiting inside that window's loop. A step waits
+// until its window is on top; after five seconds it gives up and unloads
+// every window, so that a failing test ends instead of waiting for a click.
 class Script {
 public:
     explicit Script(Windows &w) : windows_(w) {}
 
     template <class T>
     void on(std::function<void(T *)> step) {
-        steps_.push_back([this, step](QWidget *top) {
-            T *window = qobject_cast<T *>(top);
-            if (!window) {
-                failures_ << QStringLiteral("step %1 found %2").arg(done_).arg(
-                                 top ? top->objectName() : QStringLiteral("no window"));
-                steps_.clear();
-                windows_.unloadAll();
-                return;
-            }
-            step(window);
-        });
+        steps_.push_back({[](QWidget *top) { return qobject_cast<T *>(top) != nullptr; },
+                          [step](QWidget *top) { step(qobject_cast<T *>(top)); },
+                          QString::fromLatin1(T::staticMetaObject.className())});
     }
-    void start() { post(); }
+    void start() {
+        waited_.start();
+        post(0);
+    }
     bool finished() const { return steps_.empty() && failures_.isEmpty(); }
     QStringList failures_;
 
 private:
-    void post() {
-        // Tied to this script, so a step still queued when it ends is dropped.
-        QTimer::singleShot(0, &context_, [this] {
+    struct Step {
+        std::function<bool(QWidget *)> fits;
+        std::function<void(QWidget *)> run;
+        QString window;
+    };
+    void post(int ms) {
+        // Tied to this script, so that a step still queued when it ends is dropped.
+        QTimer::singleShot(ms, &context_, [this] {
             if (steps_.empty()) return;
-            // Wait for a modal window, should the test run events without one.
-            if (!QApplication::activeModalWidget()) return post();
-            auto step = steps_.front();
+            QWidget *top = QApplication::activeModalWidget();
+            if (!steps_.front().fits(top)) {
+                if (waited_.elapsed() < 5000) return post(10);
+                failures_ << QStringLiteral("step %1 waited for %2 but found %3")
+                                 .arg(done_ + 1)
+                                 .arg(steps_.front().window,
+                                      top ? top->objectName() : QStringLiteral("no window"));
+                steps_.clear();
+                windows_.unloadAll();
+                return;
+            }
+            const Step step = steps_.front();
             steps_.pop_front();
             ++done_;
-            post();
-            step(QApplication::activeModalWidget());
+            waited_.restart();
+            post(0);
+            step.run(top);
         });
     }
     QObject context_;
     Windows &windows_;
-    std::deque<std::function<void(QWidget *)>> steps_;
+    std::deque<Step> steps_;
+    QElapsedTimer waited_;
     int done_ = 0;
 };
 
@@ -76,6 +87,17 @@ QString shownExamples(FrmExamples *w) {
                                                        w->PicEx3, w->Label3})
         if (c->isVisible()) shown << c->objectName();
     return shown.join(QLatin1Char(' '));
+}
+
+// Presses Alt and the key once the window has the focus: access keys reach
+// the active window only.
+void pressAccessKey(QWidget *w, Qt::Key key) {
+    if (QGuiApplication::focusWindow() != w->windowHandle()) {
+        w->activateWindow();
+        QTimer::singleShot(10, w, [w, key] { pressAccessKey(w, key); });
+        return;
+    }
+    QTest::keyClick(w, key, Qt::AltModifier);
 }
 
 const QString kOneAndTwo = QStringLiteral("PicEx1 Label1 PicEx2 Label2");
@@ -189,15 +211,16 @@ private slots:
             const QImage image = pictures[i]->pixmap().toImage();
             QCOMPARE(image.size(), sizes[i]);
             // The picture is drawn inside the border, as is the label.
-            const QRect under =
-                labels[i]->geometry().translated(-pictures[i]->frameWidth(), -pictures[i]->frameWidth());
+            const QRect under = labels[i]->geometry().translated(-pictures[i]->frameWidth(),
+                                                                 -pictures[i]->frameWidth());
             QVERIFY(image.rect().contains(under));
             int ink = 0;
             for (int y = 0; y < image.height(); ++y)
                 for (int x = 0; x < image.width(); ++x) {
                     const bool white = image.pixel(x, y) == qRgb(255, 255, 255);
                     QVERIFY2(white || !under.contains(x, y),
-                             qPrintable(QStringLiteral("example %1 at %2, %3").arg(i + 1).arg(x).arg(y)));
+                             qPrintable(
+                                 QStringLiteral("example %1 at %2, %3").arg(i + 1).arg(x).arg(y)));
                     ink += !white;
                 }
             QVERIFY(ink > 500);  // something is drawn
@@ -252,7 +275,7 @@ private slots:
         });
         s.on<FrmInstructions>([&](FrmInstructions *w) {
             opened << w->objectName();
-            QTest::keyClick(w, Qt::Key_C, Qt::AltModifier);  // "&Close"
+            pressAccessKey(w, Qt::Key_C);  // "&Close"
         });
         s.on<FrmHx>([&](FrmHx *w) {
             opened << w->objectName();
@@ -261,13 +284,10 @@ private slots:
         s.start();
         menu.CmdInstructions->click();
         menu.CmdHx->click();
-        // Access keys reach the active window only, and a button pressed by
-        // its access key is released a moment later.
+        // A button pressed by its access key is released a moment later.
         for (Qt::Key key : {Qt::Key_I, Qt::Key_V}) {
-            menu.activateWindow();
-            QTRY_COMPARE(QGuiApplication::focusWindow(), menu.windowHandle());
             const qsizetype before = opened.size();
-            QTest::keyClick(&menu, key, Qt::AltModifier);
+            pressAccessKey(&menu, key);
             QTRY_VERIFY(opened.size() > before && !QApplication::activeModalWidget());
         }
         QVERIFY2(s.finished(), qPrintable(s.failures_.join(", ")));

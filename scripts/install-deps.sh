@@ -11,6 +11,7 @@ packages=(
   xvfb xauth                                  # a virtual display for screenshots and players without one
   clang libclang-rt-14-dev                    # the save-file reader's fuzz target
   desktop-file-utils appstream                # checks of the launcher and metainfo files
+  strace                                      # the board's file access, traced
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev                    # the save-file reader's fuzz target
   desktop-file-utils appstream                # checks of the launcher and metainfo files
   strace                                      # the board's file access, traced
+  cppcheck clang-tidy                         # static checks
 )
 missing=()
 for p in "${packages[@]}"; do

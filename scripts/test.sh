@@ -12,6 +12,9 @@ cmake -S . -B build -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build build -j"$jobs"
 (cd build && ctest --output-on-failure -j"$jobs")
 
+echo "== static checks"
+bash scripts/static-checks.sh build
+
 echo "== sanitizer build and test"
 cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DZENTRIVO_SANITIZE=ON >/dev/null
 cmake --build build-asan -j"$jobs"

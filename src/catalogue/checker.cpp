@@ -91,6 +91,7 @@ std::vector<std::vector<ResolvedFact>> resolveAll(const LogicPuzzle &puzzle) {
     std::vector<std::vector<ResolvedFact>> out;
     for (const auto &clue : puzzle.clues) {
         std::vector<ResolvedFact> facts;
+        facts.reserve(clue.size());
         for (const Fact &f : clue) facts.push_back(resolve(puzzle, f));
         out.push_back(std::move(facts));
     }

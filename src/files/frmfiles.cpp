@@ -1,9 +1,247 @@
 #include "files/frmfiles.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+
+#include "board/frmlogic.h"
+#include "files/frmfilelists.h"
+#include "files/savefile.h"
+#include "widgets/buttons.h"
+#include "widgets/fonts.h"
+#include "widgets/windows.h"
+
 namespace zentrivo {
+
+namespace {
+
+const QColor kYellow(255, 255, 0);
+const QColor kBlue(0, 0, 255);
+const QString kEnding = QStringLiteral(".txt");
+
+QLabel *yellowLabel(QWidget *parent, const char *name, const QFont &font, QRect geometry) {
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFont(font);
+    label->setAutoFillBackground(true);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    QPalette pal = label->palette();
+    pal.setColor(QPalette::Window, kYellow);
+    pal.setColor(QPalette::WindowText, kBlue);
+    label->setPalette(pal);
+    return label;
+}
+
+}  // namespace
 
 FrmFiles::FrmFiles(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmFiles"));
+    setClientSize(372, 220);
+    setFont(sansFont(11));
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, kYellow);
+    setPalette(pal);
+
+    Label1 = yellowLabel(this, "Label1", sansFont(13, true), QRect(8, 8, 353, 32));
+    Label1->setText(QStringLiteral("Select the saved file you wish to open:"));
+
+    drvList = new DriveList(this);
+    drvList->setObjectName(QStringLiteral("drvList"));
+    drvList->setGeometry(16, 48, 145, 21);
+
+    dirList = new FolderList(this);
+    dirList->setObjectName(QStringLiteral("dirList"));
+    dirList->setGeometry(16, 72, 145, 81);
+
+    filList = new FileList(this);
+    filList->setObjectName(QStringLiteral("filList"));
+    filList->setGeometry(168, 48, 105, 110);
+    filList->setPattern(QStringLiteral("*.txt*"));
+
+    auto button = [this](const char *name, const QString &caption, QRect geometry) {
+        auto *b = new CaptionButton(caption, this);
+        b->setObjectName(QString::fromLatin1(name));
+        b->setGeometry(geometry);
+        // Neither button answers Enter pressed elsewhere in the window.
+        b->setAutoDefault(false);
+        return b;
+    };
+    OKButton = button("OKButton", QStringLiteral("OK"), QRect(288, 152, 81, 25));
+    CancelButton = button("CancelButton", QStringLiteral("Cancel"), QRect(288, 184, 81, 25));
+
+    TxtFileName = new QLineEdit(this);
+    TxtFileName->setObjectName(QStringLiteral("TxtFileName"));
+    TxtFileName->setGeometry(64, 176, 161, 25);
+    TxtFileName->setFont(sansFont(16));
+
+    LblEnding = yellowLabel(this, "LblEnding", sansFont(16, true), QRect(232, 184, 26, 20));
+    LblEnding->setText(kEnding);
+
+    setTabOrder(TxtFileName, OKButton);
+    setTabOrder(OKButton, CancelButton);
+    setTabOrder(CancelButton, filList);
+    setTabOrder(filList, dirList);
+    setTabOrder(dirList, drvList);
+
+    connect(drvList, &QComboBox::currentIndexChanged, this, &FrmFiles::drvList_Change);
+    connect(dirList, &FolderList::pathChanged, this, &FrmFiles::dirList_Change);
+    connect(filList, &FileList::fileClicked, this, &FrmFiles::filList_Click);
+    connect(TxtFileName, &QLineEdit::textChanged, this, &FrmFiles::TxtFileName_Change);
+    connect(OKButton, &QPushButton::clicked, this, &FrmFiles::OKButton_Click);
+    connect(CancelButton, &QPushButton::clicked, this, &FrmFiles::CancelButton_Click);
+}
+
+void FrmFiles::Form_Load() {
+    move(20, 20);
+    PickedFromList = false;
+    state().FileName.clear();
+
+    // The lists start at the program's current folder.
+    const QString here = QDir::currentPath();
+    drvList->refresh(here);
+    dirList->setPath(here);
+    filList->setPath(dirList->path());
+
+    if (state().WhereFrom == kWhereOpen) {
+        setWindowTitle(QStringLiteral("Zentrivo 2.0 - Open Saved File"));
+        Label1->setText(QStringLiteral("Select the saved file you wish to open:"));
+        TxtFileName->hide();
+        LblEnding->hide();
+    } else if (state().WhereFrom == kWhereSave) {
+        setWindowTitle(QStringLiteral("Zentrivo 2.0 - Save a Logic Problem"));
+        Label1->setText(
+            QStringLiteral("What do you want to name your file and where do you want to save it?"));
+        TxtFileName->show();
+        LblEnding->show();
+    }
+}
+
+bool FrmFiles::FileExists(const QString &name) const {
+    const QFileInfo info(QDir(dirList->path()), name);
+    return !name.isEmpty() && info.exists() && info.isFile();
+}
+
+QString FrmFiles::pathOf(const QString &name) const { return QDir(dirList->path()).filePath(name); }
+
+QString FrmFiles::fileName() const { return QString::fromStdString(state().FileName); }
+
+void FrmFiles::drvList_Change() {
+    // A drive that cannot be read: back to the drive of the open folder.
+    if (!dirList->setPath(drvList->drive())) drvList->showDriveOf(dirList->path());
+}
+
+void FrmFiles::dirList_Change() {
+    filList->setPath(dirList->path());
+    drvList->showDriveOf(dirList->path());
+}
+
+void FrmFiles::filList_Click() {
+    const QString name = filList->fileName();
+    if (name.isEmpty()) return;
+    state().FileName = name.toStdString();
+    TxtFileName->setText(name);
+    PickedFromList = true;
+    // The name now carries its own ending; none will be added.
+    LblEnding->hide();
+}
+
+void FrmFiles::TxtFileName_Change() {
+    if (PickedFromList) state().FileName = TxtFileName->text().toStdString();
+}
+
+void FrmFiles::OKButton_Click() {
+    // A folder highlighted but not opened is opened, and nothing else.
+    if (dirList->highlightedPath() != dirList->path()) {
+        dirList->setPath(dirList->highlightedPath());
+        return;
+    }
+    if (state().WhereFrom == kWhereOpen)
+        openSaved();
+    else if (state().WhereFrom == kWhereSave)
+        saveBoard();
+}
+
+void FrmFiles::openSaved() {
+    if (!PickedFromList) {
+        message(QStringLiteral("You did not choose a file to open."),
+                QStringLiteral("Zentrivo 2.0 - Open a Saved File"), QMessageBox::Warning,
+                QMessageBox::Ok);
+        return;
+    }
+    // The pick is used once: after a message the player clicks a file again.
+    PickedFromList = false;
+    const std::optional<SavedPuzzle> saved =
+        ReadSaveFile(QFile::encodeName(pathOf(fileName())).toStdString());
+    if (!saved) {
+        message(QStringLiteral(
+                    "This file does not contain a logic problem.  Please choose another file."),
+                QStringLiteral("Zentrivo 2.0 - File Error"), QMessageBox::Warning, QMessageBox::Ok);
+        return;
+    }
+    state().SavedPuzzleNum = saved->puzzleNum;
+    state().GridB = saved->codes;
+    state().PuzzleNum = state().SavedPuzzleNum;
+    // The board's load unloads this window while this handler waits on the
+    // board: nothing of this window is used after the board is shown.
+    if (FrmLogic *board = windows_.loadedLogic()) board->Reloading();
+    windows_.logic()->exec();
+}
+
+void FrmFiles::saveBoard() {
+    if (!PickedFromList) {
+        // A typed name gets the ending unless it already ends so.
+        const QString typed = TxtFileName->text();
+        NameEnding = typed.right(4).leftJustified(4, QLatin1Char(' '));
+        state().FileName = (NameEnding == kEnding ? typed : typed + kEnding).toStdString();
+    }
+    if (ConfirmAndSave() == SaveOutcome::Failed) {
+        message(QStringLiteral("The file %1 could not be saved.  Please choose another name or "
+                               "folder.")
+                    .arg(fileName()),
+                QStringLiteral("Zentrivo 2.0 - File Error"), QMessageBox::Warning, QMessageBox::Ok);
+        return;
+    }
+    PickedFromList = false;
+    windows_.unload(this);
+}
+
+FrmFiles::SaveOutcome FrmFiles::ConfirmAndSave() {
+    const QString name = fileName();
+    if (FileExists(name)) {
+        const auto answer =
+            message(QStringLiteral(
+                        "The file %1 already exists.  Choose OK to replace file, Cancel to stop.")
+                        .arg(name),
+                    QStringLiteral("Zentrivo 2.0 - File Message"), QMessageBox::Information,
+                    QMessageBox::Ok | QMessageBox::Cancel);
+        if (answer != QMessageBox::Ok) return SaveOutcome::Declined;
+    }
+    CellCodes codes;
+    codes.fill(kCodeBlank);
+    if (const FrmLogic *board = windows_.loadedLogic()) codes = board->Grid;
+    const bool written =
+        WriteSaveFile(QFile::encodeName(pathOf(name)).toStdString(), state().PuzzleNum, codes);
+    return written ? SaveOutcome::Written : SaveOutcome::Failed;
+}
+
+void FrmFiles::CancelButton_Click() {
+    // Leaves the board as it is and the next board load fresh.
+    state().WhereFrom = kWhereNone;
+    windows_.unload(this);
+}
+
+void FrmFiles::closeBox() { CancelButton_Click(); }
+
+QMessageBox::StandardButton FrmFiles::message(const QString &text, const QString &title,
+                                              QMessageBox::Icon icon,
+                                              QMessageBox::StandardButtons buttons) {
+    QMessageBox box(icon, title, text, buttons, this);
+    return static_cast<QMessageBox::StandardButton>(box.exec());
 }
 
 }  // namespace zentrivo

@@ -1,13 +1,65 @@
+// The window through which the player opens a saved puzzle (from the menu)
+// and saves the puzzle on the board (from the board), chosen by WhereFrom.
 #pragma once
+
+#include <QMessageBox>
 
 #include "widgets/gamewindow.h"
 
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
 namespace zentrivo {
+
+class DriveList;
+class FolderList;
+class FileList;
 
 class FrmFiles : public GameWindow {
     Q_OBJECT
 public:
     FrmFiles(Windows &windows, QWidget *parent);
+    void Form_Load() override;
+
+    // Whether a regular file of exactly this name is in the folder the folder
+    // list shows (the name is never taken as a pattern).
+    bool FileExists(const QString &name) const;
+
+    // Controls, named as their objectName.
+    QLabel *Label1;
+    DriveList *drvList;
+    FolderList *dirList;
+    FileList *filList;
+    QPushButton *OKButton, *CancelButton;
+    QLineEdit *TxtFileName;
+    QLabel *LblEnding;
+
+public slots:
+    void drvList_Change();
+    void dirList_Change();
+    void filList_Click();
+    void TxtFileName_Change();
+    void OKButton_Click();
+    void CancelButton_Click();
+
+protected:
+    // The close box acts like Cancel.
+    void closeBox() override;
+
+private:
+    enum class SaveOutcome { Written, Declined, Failed };
+    void openSaved();
+    void saveBoard();
+    SaveOutcome ConfirmAndSave();
+    QString pathOf(const QString &name) const;
+    QString fileName() const;
+    QMessageBox::StandardButton message(const QString &text, const QString &title,
+                                        QMessageBox::Icon icon,
+                                        QMessageBox::StandardButtons buttons);
+
+    bool PickedFromList = false;
+    QString NameEnding;
 };
 
 }  // namespace zentrivo

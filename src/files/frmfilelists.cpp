@@ -1,0 +1,154 @@
+#include "files/frmfilelists.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QSignalBlocker>
+#include <QStorageInfo>
+#include <QStyle>
+#include <algorithm>
+
+namespace zentrivo {
+
+namespace {
+
+constexpr int kPathRole = Qt::UserRole;
+
+QString cleanFolder(const QString &folder) {
+    const QFileInfo info(folder);
+    const QString canonical = info.canonicalFilePath();
+    return canonical.isEmpty() ? QDir::cleanPath(info.absoluteFilePath()) : canonical;
+}
+
+QString rootOf(const QString &folder) {
+    const QStorageInfo storage(folder);
+    return storage.isValid() ? storage.rootPath() : QStringLiteral("/");
+}
+
+}  // namespace
+
+// ---- drives ----------------------------------------------------------------
+
+DriveList::DriveList(QWidget *parent) : QComboBox(parent) {}
+
+void DriveList::refresh(const QString &folder) {
+    const QSignalBlocker quiet(this);
+    clear();
+    QStringList roots;
+    for (const QStorageInfo &volume : QStorageInfo::mountedVolumes())
+        if (volume.isValid() && volume.isReady()) roots << volume.rootPath();
+    roots.removeDuplicates();
+    std::sort(roots.begin(), roots.end());
+    for (const QString &root : roots) addItem(root, root);
+    showDriveOf(folder);
+}
+
+void DriveList::showDriveOf(const QString &folder) {
+    const QSignalBlocker quiet(this);
+    const QString root = rootOf(folder);
+    int index = findData(root);
+    if (index < 0) {
+        addItem(root, root);
+        index = count() - 1;
+    }
+    setCurrentIndex(index);
+}
+
+QString DriveList::drive() const { return currentData().toString(); }
+
+// ---- folders -----------------------------------------------------------------
+
+FolderList::FolderList(QWidget *parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemDoubleClicked, this,
+            [this](QListWidgetItem *item) { setPath(item->data(kPathRole).toString()); });
+}
+
+bool FolderList::setPath(const QString &folder) {
+    const QString target = cleanFolder(folder);
+    const QFileInfo info(target);
+    if (folder.isEmpty() || !info.isDir() || !QDir(target).isReadable()) {
+        // Not opened: the open folder stays highlighted.
+        for (int row = 0; row < count(); ++row)
+            if (item(row)->data(kPathRole).toString() == path_) setCurrentRow(row);
+        return false;
+    }
+    const bool changed = target != path_;
+    path_ = target;
+
+    clear();
+    const QIcon open = style()->standardIcon(QStyle::SP_DirOpenIcon);
+    const QIcon closed = style()->standardIcon(QStyle::SP_DirClosedIcon);
+    auto add = [this](const QIcon &icon, const QString &name, const QString &path,
+                      qsizetype depth) {
+        auto *row = new QListWidgetItem(icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        row->setData(kPathRole, path);
+        row->setToolTip(path);
+    };
+    // The chain of folders from the root down to the open one.
+    QStringList chain;
+    for (QDir up(path_);;) {
+        chain.prepend(up.absolutePath());
+        if (up.isRoot() || !up.cdUp()) break;
+    }
+    for (int depth = 0; depth < chain.size(); ++depth) {
+        const QString &p = chain[depth];
+        const QString name = depth == 0 ? p : QFileInfo(p).fileName();
+        add(open, name, p, depth);
+    }
+    const int openRow = count() - 1;
+    const QDir here(path_);
+    const QStringList subfolders = here.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden,
+                                                  QDir::Name | QDir::IgnoreCase);
+    for (const QString &name : subfolders)
+        add(closed, name, here.absoluteFilePath(name), chain.size());
+    setCurrentRow(openRow);
+    scrollToItem(item(openRow));
+    if (changed) emit pathChanged();
+    return true;
+}
+
+QString FolderList::highlightedPath() const {
+    const QListWidgetItem *row = currentItem();
+    return row ? row->data(kPathRole).toString() : path_;
+}
+
+void FolderList::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // Taken here, so that Enter opens the folder and does nothing else.
+        setPath(highlightedPath());
+        event->accept();
+        return;
+    }
+    QListWidget::keyPressEvent(event);
+}
+
+// ---- files -------------------------------------------------------------------
+
+FileList::FileList(QWidget *parent) : QListWidget(parent) {
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    connect(this, &QListWidget::itemClicked, this, &FileList::fileClicked);
+}
+
+void FileList::setPath(const QString &folder) {
+    path_ = folder;
+    clear();
+    // Regular files only (links to them too): FIFOs, sockets and devices
+    // count as system entries and are left out.
+    const QStringList names = QDir(folder).entryList(
+        QStringList{pattern_}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
+    addItems(names);
+}
+
+QString FileList::fileName() const {
+    const QListWidgetItem *row = currentItem();
+    return row ? row->text() : QString();
+}
+
+void FileList::keyPressEvent(QKeyEvent *event) {
+    const int before = currentRow();
+    QListWidget::keyPressEvent(event);
+    if (currentRow() != before && currentItem()) emit fileClicked();
+}
+
+}  // namespace zentrivo

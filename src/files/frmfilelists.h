@@ -1,0 +1,76 @@
+// The file window's three lists: drives, folders and files, which work
+// together like the classic drive, folder and file list controls.
+#pragma once
+
+#include <QComboBox>
+#include <QListWidget>
+
+namespace zentrivo {
+
+// The mounted filesystems, each shown and kept by its root folder.
+class DriveList : public QComboBox {
+    Q_OBJECT
+public:
+    explicit DriveList(QWidget *parent);
+    // Lists the mounted filesystems and selects the one holding `folder`,
+    // without signalling a change.
+    void refresh(const QString &folder);
+    // Selects the drive holding `folder` (adding it when it is missing),
+    // without signalling a change.
+    void showDriveOf(const QString &folder);
+    // The root folder of the selected drive.
+    QString drive() const;
+};
+
+// The folders from the root down to the open folder, then the open folder's
+// subfolders. A click highlights a folder; a double click or Enter opens it.
+class FolderList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FolderList(QWidget *parent);
+    // The open folder.
+    QString path() const { return path_; }
+    // Opens `folder` and highlights it, signalling pathChanged when it is a
+    // new one. A folder that does not exist or cannot be read is not opened:
+    // the answer is then false and the list stays as it was.
+    bool setPath(const QString &folder);
+    // The highlighted folder (the open one until another is clicked).
+    QString highlightedPath() const;
+
+signals:
+    void pathChanged();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString path_;
+};
+
+// The regular files of one folder whose names match a pattern, hidden ones
+// included, sorted by name.
+class FileList : public QListWidget {
+    Q_OBJECT
+public:
+    explicit FileList(QWidget *parent);
+    void setPattern(const QString &pattern) { pattern_ = pattern; }
+    QString pattern() const { return pattern_; }
+    // Lists the files of `folder`.
+    void setPath(const QString &folder);
+    QString path() const { return path_; }
+    // The highlighted file's name, or an empty text.
+    QString fileName() const;
+
+signals:
+    // The player clicked a name, or moved to one with the keyboard.
+    void fileClicked();
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QString pattern_ = QStringLiteral("*");
+    QString path_;
+};
+
+}  // namespace zentrivo

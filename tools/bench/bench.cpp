@@ -87,6 +87,7 @@ int main(int argc, char **argv) {
     // Floor for the board: 150 shared pictures set on 150 labels.
     QWidget holder;
     std::vector<QLabel *> labels;
+    labels.reserve(kCellCount);
     for (int i = 0; i < kCellCount; ++i) labels.push_back(new QLabel(&holder));
     // Two pictures in turn, so that every run really changes every label.
     QPixmap shared[2] = {QPixmap(23, 23), QPixmap(23, 23)};

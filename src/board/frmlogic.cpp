@@ -70,12 +70,6 @@ QRect horizontal(int y, int x1, int x2, int width) {
     return QRect(x1, width == 2 ? y - 1 : y, x2 - x1, width);
 }
 
-QString shownHeading(const std::string &stored) {
-    QString s = QString::fromStdString(stored);
-    s.replace(QStringLiteral("&&"), QStringLiteral("&"));
-    return s;
-}
-
 }  // namespace
 
 FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
@@ -253,7 +247,7 @@ void FrmLogic::Reloading() {
         ImgTop->setPixmap(folderPicture(QString::fromStdString(r->headingPicture).mid(11), QSize(358, 81)));
         CmdIntro->setText(QString::fromStdString(r->introButton));
         if (r->authored()) {
-            for (int n = 0; n < 15; ++n) LblS[n]->setText(shownHeading(r->content.rowHeadings[n]));
+            for (int n = 0; n < 15; ++n) LblS[n]->setText(shownAmpersands(r->content.rowHeadings[n]));
             LblClues->setText(shownLines(r->clueText()));
         }
     }

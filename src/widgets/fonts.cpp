@@ -47,6 +47,12 @@ QString shownLines(const std::string &stored) {
     return s;
 }
 
+QString shownAmpersands(const std::string &stored) {
+    QString s = QString::fromStdString(stored);
+    s.replace(QStringLiteral("&&"), QStringLiteral("&"));
+    return s;
+}
+
 QStringList clueTextFitProblems(const QString &clueText) {
     QStringList problems;
     const QFontMetrics fm(clueFont());

@@ -35,5 +35,8 @@ QStringList headingPictureFitProblems(const QString &item);
 
 // Converts stored CR LF line breaks to the newline that labels break on.
 QString shownLines(const std::string &stored);
+// The text a plain label shows for a stored caption, whose "&&" stands for
+// one ampersand.
+QString shownAmpersands(const std::string &stored);
 
 }  // namespace zentrivo

@@ -105,17 +105,16 @@ QImage drawHeadings(int puzzle) {
     const PuzzleRecord *r = findPuzzle(puzzle);
     if (!r || !r->authored()) return img;
     QStringList items;
-    for (const std::string &a : r->content.itemsA) items << QString::fromStdString(a);
-    for (int i = 10; i < 15; ++i) items << QString::fromStdString(r->content.rowHeadings[i]);  // D
-    for (int i = 5; i < 10; ++i) items << QString::fromStdString(r->content.rowHeadings[i]);   // C
+    for (const std::string &a : r->content.itemsA) items << shownAmpersands(a);
+    for (int i = 10; i < 15; ++i) items << shownAmpersands(r->content.rowHeadings[i]);  // D
+    for (int i = 5; i < 10; ++i) items << shownAmpersands(r->content.rowHeadings[i]);   // C
     QPainter p(&img);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::black);
     p.setFont(headingPictureFont());
     const QFontMetrics fm(headingPictureFont());
     for (int col = 0; col < 15; ++col) {
-        QString text = items[col];
-        text.replace(QStringLiteral("&&"), QStringLiteral("&"));
+        const QString &text = items[col];
         // Read from bottom to top, centred on the column's 24-pixel strip,
         // starting just above the grid.
         p.save();

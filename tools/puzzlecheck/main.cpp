@@ -15,18 +15,10 @@ static QStringList fitProblems(const PuzzleRecord &r) {
     QStringList p;
     p << clueTextFitProblems(QString::fromStdString(r.clueText()));
     p << introFitProblems(QString::fromStdString(r.content.intro));
-    for (const std::string &h : r.content.rowHeadings) {
-        QString shown = QString::fromStdString(h);
-        shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
-        p << rowHeadingFitProblems(shown);
-    }
+    for (const std::string &h : r.content.rowHeadings) p << rowHeadingFitProblems(shownAmpersands(h));
     for (const std::string &h : r.headings) p << fillInHeadingFitProblems(QString::fromStdString(h));
-    for (int i = 0; i < 5; ++i) p << headingPictureFitProblems(QString::fromStdString(r.content.itemsA[i]));
-    for (int i = 5; i < 15; ++i) {
-        QString shown = QString::fromStdString(r.content.rowHeadings[i]);
-        shown.replace(QStringLiteral("&&"), QStringLiteral("&"));
-        p << headingPictureFitProblems(shown);
-    }
+    for (const std::string &a : r.content.itemsA) p << headingPictureFitProblems(shownAmpersands(a));
+    for (int i = 5; i < 15; ++i) p << headingPictureFitProblems(shownAmpersands(r.content.rowHeadings[i]));
     return p;
 }
 

@@ -5,45 +5,32 @@ namespace zentrivo {
 PuzzleContent puzzle12() {
     PuzzleContent p;
     p.number = 12;
-    p.itemsA = {"40 feet", "45 feet", "50 feet", "55 feet", "60 feet"};
-    p.rowHeadings = {"Aurora", "Halcyon", "Marlin", "Sea Wolf", "Zephyr",
-                     "Banker", "Cardiologist", "Dentist", "Lawyer", "Novelist",
-                     "Becker", "Castillo", "Dunmore", "Okada", "Prescott"};
+    p.itemsA = {"32 feet", "38 feet", "44 feet", "50 feet", "56 feet"};
+    p.rowHeadings = {"Albatross", "Blue Heron", "Calypso", "Sea Sprite", "Windward",
+                     "Architect", "Dentist", "Novelist", "Pilot", "Surgeon",
+                     "Ferris", "Gallagher", "Lindqvist", "Moreau", "Whitaker"};
     p.intro =
-        "\r\nEvery August the harbor master at Port Kessling keeps the long guest pontoon "
-        "for the yachts that sail in for the summer regatta. This year five boats tied up "
-        "there: the Aurora, the Halcyon, the Marlin, the Sea Wolf and the Zephyr. They "
-        "measure 40, 45, 50, 55 and 60 feet from bow to stern, and each belongs to a "
-        "different owner: Becker, Castillo, Dunmore, Okada or Prescott. The five owners "
-        "followed five different careers, as a banker, a cardiologist, a dentist, a lawyer "
-        "and a novelist. How long is each yacht, who owns it, and what is the owner's career?";
+        "\r\nFive yachts lie side by side along the guest pier of the Port Halden marina "
+        "this weekend: the Albatross, the Blue Heron, the Calypso, the Sea Sprite and the "
+        "Windward. No two are the same length; they measure 32, 38, 44, 50 and 56 feet. "
+        "Their owners, Ferris, Gallagher, Lindqvist, Moreau and Whitaker, paid for them "
+        "from five quite different careers: one is an architect, one a dentist, one a "
+        "novelist, one a pilot and one a surgeon. How long is each yacht, who owns it, "
+        "and what does its owner do for a living?";
     p.leadingEmptyLine = true;
     p.clues = {
-        {{"* The yacht owned by Castillo is",
-          "   shorter than the one that belongs",
-          "   to the cardiologist."},
-         {before(Cat::A, "Castillo", "Cardiologist")}},
-        {{"* Of Castillo and Dunmore, one is the",
-          "   banker and the other is the",
-          "   novelist."},
-         {pairOf("Castillo", "Dunmore", "Banker", "Novelist")}},
-        {{"* Of the dentist and the banker, one",
-          "   owns the Sea Wolf and the other is",
-          "   Dunmore."},
-         {pairOf("Dentist", "Banker", "Sea Wolf", "Dunmore")}},
-        {{"* The Aurora belongs to either the",
-          "   lawyer or the dentist."},
-         {either("Aurora", "Lawyer", "Dentist")}},
-        {{"* Prescott is the owner of the",
-          "   Halcyon, which is exactly 10 feet",
-          "   longer than the yacht owned by",
-          "   Becker."},
-         {same("Prescott", "Halcyon"), offset(Cat::A, "Halcyon", "Becker", 2)}},
-        {{"* The Zephyr is exactly 15 feet",
-          "   shorter than Castillo's yacht,",
-          "   and exactly 5 feet shorter than",
-          "   the lawyer's."},
-         {offset(Cat::A, "Zephyr", "Castillo", -3), offset(Cat::A, "Zephyr", "Lawyer", -1)}},
+        {{"* The Sea Sprite is exactly 12 feet", "   longer than the Windward, and it is", "   longer than Moreau's yacht."},
+         {offset(Cat::A, "Sea Sprite", "Windward", 2), before(Cat::A, "Moreau", "Sea Sprite")}},
+        {{"* The dentist is either Whitaker or", "   Moreau. Of Whitaker and Lindqvist,", "   one owns the 32-foot yacht and the", "   other owns the Blue Heron."},
+         {either("Dentist", "Whitaker", "Moreau"), pairOf("Whitaker", "Lindqvist", "32 feet", "Blue Heron")}},
+        {{"* The Albatross is shorter than the", "   surgeon's yacht."},
+         {before(Cat::A, "Albatross", "Surgeon")}},
+        {{"* Gallagher's yacht is 50 feet long;", "   it is either the Calypso or the", "   Albatross."},
+         {same("50 feet", "Gallagher"), either("Gallagher", "Calypso", "Albatross")}},
+        {{"* The dentist's yacht is exactly 12", "   feet longer than the novelist's. Of", "   these two owners, one has the Blue", "   Heron and the other is Ferris."},
+         {offset(Cat::A, "Dentist", "Novelist", 2), pairOf("Novelist", "Dentist", "Blue Heron", "Ferris")}},
+        {{"* The Calypso is exactly 18 feet", "   longer than the architect's yacht,", "   which is not the Sea Sprite."},
+         {offset(Cat::A, "Calypso", "Architect", 3), differ("Architect", "Sea Sprite")}},
     };
     return p;
 }

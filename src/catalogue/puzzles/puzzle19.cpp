@@ -8,7 +8,8 @@ PuzzleContent puzzle19() {
     p.itemsA = {"Bennett", "Carver", "Holt", "Prescott", "Whitman"};
     p.rowHeadings = {"Alan", "Diane", "Gregory", "Naomi", "Rachel",
                      "Chad", "Haiti", "Nepal", "Sudan", "Yemen",
-                     "1st to Leave", "2nd to Leave", "3rd to Leave", "4th to Leave", "5th to Leave"};
+                     "1st to Leave", "2nd to Leave", "3rd to Leave", "4th to Leave",
+                     "5th to Leave"};
     p.intro =
         "\r\nFive doctors, Alan, Diane, Gregory, Naomi and Rachel, spent the past year "
         "with an international medical relief charity, each at a field hospital in a "
@@ -19,17 +20,25 @@ PuzzleContent puzzle19() {
         "country did each one serve, and in what order did they leave?";
     p.leadingEmptyLine = true;
     p.clues = {
-        {{"* The doctor who served in Nepal left", "   exactly two places later in the", "   order than Dr. Bennett."},
+        {{"* The doctor who served in Nepal left",
+          "   exactly two places later in the",
+          "   order than Dr. Bennett."},
          {offset(Cat::D, "Nepal", "Bennett", 2)}},
         {{"* Naomi's surname is either Holt or", "   Carver."},
          {either("Naomi", "Holt", "Carver")}},
-        {{"* Dr. Prescott left some time before", "   the doctor who served in Sudan, who", "   in turn left some time before the", "   doctor who served in Haiti."},
+        {{"* Dr. Prescott left some time before",
+          "   the doctor who served in Sudan, who",
+          "   in turn left some time before the",
+          "   doctor who served in Haiti."},
          {before(Cat::D, "Prescott", "Sudan"), before(Cat::D, "Sudan", "Haiti")}},
-        {{"* Of Alan and Rachel, one is Dr.", "   Carver and the other served in", "   Sudan."},
+        {{"* Of Alan and Rachel, one is", "   Dr. Carver and the other served", "   in Sudan."},
          {pairOf("Alan", "Rachel", "Carver", "Sudan")}},
         {{"* The doctor who served in Haiti", "   was the very next to leave after", "   Gregory."},
          {offset(Cat::D, "Haiti", "Gregory", 1)}},
-        {{"* Alan left exactly two places later", "   than the doctor who served in Chad,", "   and some time after the doctor who", "   served in Haiti."},
+        {{"* Alan left exactly two places later",
+          "   than the doctor who served in Chad,",
+          "   and some time after the doctor who",
+          "   served in Haiti."},
          {offset(Cat::D, "Alan", "Chad", 2), before(Cat::D, "Haiti", "Alan")}},
     };
     return p;

@@ -19,8 +19,8 @@ PuzzleContent puzzle23() {
         "each one get?";
     p.leadingEmptyLine = true;
     p.clues = {
-        {{"* The room of task #3 was painted",
-          "   either yellow or beige."},
+        {{"* The room done as task #3 was",
+          "   painted either yellow or beige."},
          {either("Task #3", "Yellow", "Beige")}},
         {{"* The bedroom came exactly three",
           "   tasks after the room that got the",

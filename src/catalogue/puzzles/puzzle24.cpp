@@ -10,8 +10,8 @@ PuzzleContent puzzle24() {
                      "Chef", "Actor", "Pilot", "Musician", "Park Ranger",
                      "Denver", "Seattle", "Austin", "Boston", "Miami"};
     p.intro =
-        "\r\nFive mothers each had a dream career in mind for their child: a doctor, a "
-        "lawyer, an engineer, an accountant or a teacher. Their children, Amy, Ben, "
+        "\r\nFive mothers each hoped that their child would become something different: "
+        "a doctor, a lawyer, an engineer, an accountant or a teacher. Their children, Amy, Ben, "
         "Chloe, Derek and Emma, had other ideas. Each grew up to follow a different "
         "career (chef, actor, pilot, musician or park ranger), and each moved away to a "
         "different city: Denver, Seattle, Austin, Boston or Miami. For each child, what "

@@ -33,10 +33,11 @@ PuzzleContent puzzle09() {
         {{"* Claire's talk with Lena Ortiz came", "   sometime earlier in the week than",
           "   her appearance on the show in", "   Seattle."},
          {before(Cat::B, "Lena Ortiz", "Seattle")}},
-        {{"* Coffee Talk came exactly four days", "   after her interview with",
-          "   Rob Kimball, and Hank Bowers", "   interviewed her in either Boston",
-          "   or Seattle."},
-         {offset(Cat::B, "Coffee Talk", "Rob Kimball", 4), either("Hank Bowers", "Boston", "Seattle")}},
+        {{"* Claire's visit to Coffee Talk came", "   exactly four days after her",
+          "   interview with Rob Kimball, and", "   Hank Bowers interviewed her in",
+          "   either Boston or Seattle."},
+         {offset(Cat::B, "Coffee Talk", "Rob Kimball", 4),
+          either("Hank Bowers", "Boston", "Seattle")}},
     };
     return p;
 }

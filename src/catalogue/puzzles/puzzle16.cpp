@@ -19,17 +19,23 @@ PuzzleContent puzzle16() {
         "pen pal, where does each one live, and which topic does each love?";
     p.leadingEmptyLine = true;
     p.clues = {
-        {{"* The letter to Canada is written", "   exactly two days after the letter", "   to the pen pal who loves cooking,", "   and on a later day than the letter", "   to the one who loves gardening."},
+        {{"* The letter to Canada is written", "   exactly two days after the letter",
+          "   to the pen pal who loves cooking,", "   and on a later day than the letter",
+          "   to the one who loves gardening."},
          {offset(Cat::B, "Canada", "Cooking", 2), before(Cat::B, "Gardening", "Canada")}},
-        {{"* Of Dominic and Lucas, one is the", "   pen pal who lives in Iceland and", "   the other is the pen pal who loves", "   cooking."},
+        {{"* Of Dominic and Lucas, one is the", "   pen pal who lives in Iceland and",
+          "   the other is the pen pal who loves", "   cooking."},
          {pairOf("Dominic", "Lucas", "Iceland", "Cooking")}},
-        {{"* Hannah, who lives in Kenya, gets", "   her letter from Margaret on a later", "   day of the week than Sophie gets", "   hers."},
+        {{"* Hannah, who lives in Kenya, gets", "   her letter from Margaret on a later",
+          "   day of the week than Sophie gets", "   hers."},
          {same("Hannah", "Kenya"), before(Cat::B, "Sophie", "Hannah")}},
         {{"* Sophie's favorite topic is either", "   music or sports."},
          {either("Sophie", "Music", "Sports")}},
-        {{"* The letter to Brazil is written", "   exactly one day after the letter", "   to Iceland."},
+        {{"* The letter to Brazil is written", "   exactly one day after the letter",
+          "   to Iceland."},
          {offset(Cat::B, "Brazil", "Iceland", 1)}},
-        {{"* Dominic loves sports. Lucas gets", "   his letter either the day before", "   or the day after Margaret writes", "   to Brazil."},
+        {{"* Dominic loves sports. Lucas gets", "   his letter either the day before",
+          "   or the day after Margaret writes", "   to Brazil."},
          {same("Dominic", "Sports"), nextTo(Cat::B, "Lucas", "Brazil")}},
     };
     return p;

@@ -20,17 +20,23 @@ PuzzleContent puzzle17() {
         "place did each finish?";
     p.leadingEmptyLine = true;
     p.clues = {
-        {{"* The student from Ashford, the one", "   who built the robot arm and Caleb", "   are three different people."},
+        {{"* The student from Ashford, the one", "   who built the robot arm and Caleb",
+          "   are three different people."},
          {allDifferent({"Caleb", "Ashford", "Robot Arm"})}},
         {{"* Owen finished exactly one place", "   behind the student who came from", "   Weston."},
          {offset(Cat::B, "Owen", "Weston", 1)}},
         {{"* Abigail finished somewhere below", "   the student who built the bee", "   colony."},
          {before(Cat::B, "Bee Colony", "Abigail")}},
-        {{"* Of Isabel and Tyler, one came from", "   Ashford and the other built the", "   water filter. Isabel placed higher", "   than the student who built the wind", "   turbine."},
-         {pairOf("Isabel", "Tyler", "Ashford", "Water Filter"), before(Cat::B, "Isabel", "Wind Turbine")}},
+        {{"* Of Isabel and Tyler, one came from", "   Ashford and the other built the",
+          "   water filter. Isabel placed higher", "   than the student who built the wind",
+          "   turbine."},
+         {pairOf("Isabel", "Tyler", "Ashford", "Water Filter"),
+          before(Cat::B, "Isabel", "Wind Turbine")}},
         {{"* The solar oven was ranked", "   somewhere above the bee colony."},
          {before(Cat::B, "Solar Oven", "Bee Colony")}},
-        {{"* The student from Brookfield placed", "   exactly two places above the solar", "   oven. The student from Clayton", "   finished either one place above or", "   one place below the robot arm."},
+        {{"* The student from Brookfield ranked", "   exactly two places above the solar",
+          "   oven. The student from Clayton", "   finished either one place above or",
+          "   one place below the robot arm."},
          {offset(Cat::B, "Solar Oven", "Brookfield", 2), nextTo(Cat::B, "Clayton", "Robot Arm")}},
     };
     return p;

@@ -14,7 +14,9 @@ cmake -S "$root" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=Rel
 cmake --build "$build" --target fuzz_savefile -j"$(nproc)"
 
 # New inputs go to a scratch corpus; the seed corpus is only read.
-work=$(mktemp -d)
+# The target writes every input to a file: in memory (/dev/shm) where there is
+# one, which is many times faster than a disk.
+work=$(mktemp -d -p /dev/shm 2>/dev/null || mktemp -d)
 trap 'rm -rf "$work"' EXIT
 mkdir "$work/corpus" "$work/tmp"
 mkdir -p "$build/fuzz-artifacts"

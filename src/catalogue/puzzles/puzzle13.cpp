@@ -2,7 +2,51 @@
 
 namespace zentrivo {
 
-// Not written yet: an empty content (number 0) keeps the puzzle out of play.
-PuzzleContent puzzle13() { return {}; }
+PuzzleContent puzzle13() {
+    PuzzleContent p;
+    p.number = 13;
+    p.itemsA = {"Alice", "Beth", "Donna", "Karen", "Linda"};
+    p.rowHeadings = {"Brian", "Carl", "Dennis", "Gary", "Howard",
+                     "Bahamas", "Hawaii", "Ireland", "Paris", "Tokyo",
+                     "March 3", "March 10", "March 17", "March 24", "March 31"};
+    p.intro =
+        "\r\nEvery Saturday night the TV game show \"Perfect Pairs\" invites a married couple "
+        "to answer questions about each other, and the couple takes home a trip. In March, "
+        "five couples appeared on the five Saturday shows, which aired on March 3, 10, 17, 24 "
+        "and 31, and each couple won a different trip: to the Bahamas, Hawaii, Ireland, Paris "
+        "or Tokyo. The husbands were Brian, Carl, Dennis, Gary and Howard; the wives were "
+        "Alice, Beth, Donna, Karen and Linda. Who is married to whom, on which date did each "
+        "couple's show air, and which trip did each couple win?";
+    p.leadingEmptyLine = true;
+    p.clues = {
+        {{"* The couple who won the trip to",
+          "   Ireland appeared on the March 24",
+          "   show, exactly one week after Beth",
+          "   and her husband."},
+         {same("March 24", "Ireland"), offset(Cat::D, "Beth", "Ireland", -1)}},
+        {{"* Of Gary and Brian, one appeared on",
+          "   the March 3 show and the other is",
+          "   Linda's husband. The Tokyo trip was",
+          "   won by either Linda or Beth."},
+         {pairOf("Gary", "Brian", "March 3", "Linda"), either("Tokyo", "Linda", "Beth")}},
+        {{"* The Bahamas winners appeared",
+          "   exactly one week after Carl and his",
+          "   wife."},
+         {offset(Cat::D, "Bahamas", "Carl", 1)}},
+        {{"* Donna and her husband won the trip",
+          "   to Hawaii."},
+         {same("Hawaii", "Donna")}},
+        {{"* Carl and his wife appeared on the",
+          "   March 10 show. They, Karen and her",
+          "   husband, and the Paris winners were",
+          "   three different couples."},
+         {same("March 10", "Carl"), allDifferent({"Carl", "Paris", "Karen"})}},
+        {{"* Dennis and his wife appeared exactly",
+          "   one week before or after Gary and",
+          "   his wife."},
+         {nextTo(Cat::D, "Dennis", "Gary")}},
+    };
+    return p;
+}
 
 }  // namespace zentrivo

@@ -13,6 +13,7 @@
 #include "fillin/frmfillin.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
+#include "widgets/textfit.h"
 #include "widgets/picturebox.h"
 #include "widgets/pictures.h"
 #include "widgets/windows.h"

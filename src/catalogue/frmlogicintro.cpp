@@ -5,6 +5,7 @@
 #include "catalogue/catalogue.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
+#include "widgets/textfit.h"
 #include "widgets/windows.h"
 
 namespace zentrivo {

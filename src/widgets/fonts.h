@@ -6,7 +6,6 @@
 
 #include <QFont>
 #include <QString>
-#include <QStringList>
 
 namespace zentrivo {
 
@@ -18,20 +17,6 @@ QFont rowHeadingFont();    // the board's row headings
 QFont introFont();         // the introduction window's story
 QFont fillInHeadingFont(); // the fill-in grid's category headings
 QFont headingPictureFont(); // the column headings drawn in the heading pictures
-
-// Sizes, in pixels, of the places these texts are shown.
-constexpr int kClueWidth = 161, kClueHeight = 369;
-constexpr int kRowHeadingWidth = 73, kRowHeadingHeight = 17;
-constexpr int kIntroWidth = 441, kIntroHeight = 217;
-constexpr int kFillInHeadingWidth = 81, kFillInHeadingHeight = 25;
-constexpr int kHeadingPictureTextLength = 72;  // room along a column strip
-
-// Problems (empty when all is well) with showing these texts in their places.
-QStringList clueTextFitProblems(const QString &clueText);
-QStringList introFitProblems(const QString &intro);
-QStringList rowHeadingFitProblems(const QString &shownHeading);
-QStringList fillInHeadingFitProblems(const QString &heading);
-QStringList headingPictureFitProblems(const QString &item);
 
 // Converts stored CR LF line breaks to the newline that labels break on.
 QString shownLines(const std::string &stored);

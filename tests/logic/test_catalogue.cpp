@@ -1,7 +1,7 @@
 #include <QtTest>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/checker.h"
+#include "checker/checker.h"
 
 using namespace zentrivo;
 

@@ -4,8 +4,8 @@
 #include <QtTest>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/checker.h"
-#include "widgets/fonts.h"
+#include "checker/checker.h"
+#include "widgets/textfit.h"
 
 using namespace zentrivo;
 
@@ -34,13 +34,7 @@ private slots:
         QFETCH(int, number);
         const PuzzleRecord *r = findPuzzle(number);
         QVERIFY(r->authored());
-        QStringList problems;
-        problems << clueTextFitProblems(QString::fromStdString(r->clueText()));
-        problems << introFitProblems(QString::fromStdString(r->content.intro));
-        for (const std::string &h : r->content.rowHeadings) problems << rowHeadingFitProblems(shownAmpersands(h));
-        for (const std::string &h : r->headings) problems << fillInHeadingFitProblems(QString::fromStdString(h));
-        for (const std::string &a : r->content.itemsA) problems << headingPictureFitProblems(shownAmpersands(a));
-        for (int i = 5; i < 15; ++i) problems << headingPictureFitProblems(shownAmpersands(r->content.rowHeadings[i]));
+        const QStringList problems = puzzleFitProblems(*r);
         QVERIFY2(problems.isEmpty(), qPrintable(problems.join('\n')));
     }
 

@@ -6,21 +6,10 @@
 #include <cstdio>
 
 #include "catalogue/catalogue.h"
-#include "catalogue/checker.h"
-#include "widgets/fonts.h"
+#include "checker/checker.h"
+#include "widgets/textfit.h"
 
 using namespace zentrivo;
-
-static QStringList fitProblems(const PuzzleRecord &r) {
-    QStringList p;
-    p << clueTextFitProblems(QString::fromStdString(r.clueText()));
-    p << introFitProblems(QString::fromStdString(r.content.intro));
-    for (const std::string &h : r.content.rowHeadings) p << rowHeadingFitProblems(shownAmpersands(h));
-    for (const std::string &h : r.headings) p << fillInHeadingFitProblems(QString::fromStdString(h));
-    for (const std::string &a : r.content.itemsA) p << headingPictureFitProblems(shownAmpersands(a));
-    for (int i = 5; i < 15; ++i) p << headingPictureFitProblems(shownAmpersands(r.content.rowHeadings[i]));
-    return p;
-}
 
 int main(int argc, char **argv) {
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -40,7 +29,7 @@ int main(int argc, char **argv) {
         PuzzleReport rep = checkPuzzle(*r, true);
         QStringList problems;
         for (const std::string &s : rep.problems) problems << QString::fromStdString(s);
-        problems << fitProblems(*r);
+        problems << puzzleFitProblems(*r);
         std::printf("#%d %s: %ld solution(s), %d deduction round(s)%s\n", n, r->title.c_str(),
                     rep.solutions, rep.rounds, problems.isEmpty() ? ", fair and well formed" : "");
         for (const QString &p : problems) std::printf("    problem: %s\n", qPrintable(p));

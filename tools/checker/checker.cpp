@@ -1,4 +1,4 @@
-#include "catalogue/checker.h"
+#include "checker/checker.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -10,13 +10,9 @@
 #include "help/frminstructions.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
+#include "widgets/palette.h"
 
 namespace zentrivo {
-
-namespace {
-const QColor kYellow(255, 255, 0);
-const QColor kBlue(0, 0, 255);
-}  // namespace
 
 FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
     setObjectName(QStringLiteral("FrmMain"));
@@ -33,9 +29,9 @@ FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
         b->setGeometry(geometry);
         return b;
     };
-    CmdInstructions = button("CmdInstructions",
-                             QStringLiteral("&Instructions on How to Solve Logic Problems"),
-                             QRect(8, 8, 137, 57));
+    CmdInstructions =
+        button("CmdInstructions", QStringLiteral("&Instructions on How to Solve Logic Problems"),
+               QRect(8, 8, 137, 57));
     CmdInstructions->setFaceColour(kYellow);
     CmdInstructions->setFont(serifFont(16, true));
     for (int n = 1; n <= 25; ++n) {
@@ -43,13 +39,14 @@ FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
         const int left = n <= 8 ? 8 : n <= 18 ? 160 : 312;
         const int top = n <= 8 ? 72 + 32 * (n - 1) : n <= 18 ? 8 + 32 * (n - 9) : 8 + 32 * (n - 19);
         const PuzzleRecord *r = findPuzzle(n);
-        CaptionButton *b = button("CmdPuz", QString::fromStdString(r->menuCaption()),
-                                  QRect(left, top, 137, 25));
+        CaptionButton *b =
+            button("CmdPuz", QString::fromStdString(r->menuCaption()), QRect(left, top, 137, 25));
         b->setObjectName(QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0')));
         connect(b, &QPushButton::clicked, this, [this, n] { CmdPuz_Click(n); });
         CmdPuz[n - 1] = b;
     }
-    CmdOpenSaved = button("CmdOpenSaved", QStringLiteral("&Open Saved File"), QRect(312, 232, 137, 33));
+    CmdOpenSaved =
+        button("CmdOpenSaved", QStringLiteral("&Open Saved File"), QRect(312, 232, 137, 33));
     CmdHx = button("CmdHx", QStringLiteral("&Version History"), QRect(312, 272, 65, 49));
     for (CaptionButton *b : {CmdOpenSaved, CmdHx}) {
         b->setFaceColour(kYellow);
@@ -73,15 +70,14 @@ FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
 void FrmMain::Form_Load() { move(10, 10); }
 
 void FrmMain::CmdPuz_Click(int number) {
-    windows_.state.PuzzleNum = static_cast<std::int16_t>(number);
+    windows_.state().PuzzleNum = static_cast<std::int16_t>(number);
     // A board left loaded but hidden is filled again for the chosen puzzle.
-    if (FrmLogic *board = windows_.loadedLogic())
-        board->Reloading();
+    if (FrmLogic *board = windows_.loadedLogic()) board->Reloading();
     windows_.logic()->exec();
 }
 
 void FrmMain::CmdOpenSaved_Click() {
-    windows_.state.WhereFrom = kWhereOpen;
+    windows_.state().WhereFrom = kWhereOpen;
     windows_.files()->exec();
 }
 

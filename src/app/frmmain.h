@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <array>
 
-#include "widgets/windows.h"
+#include "app/windows.h"
 
 namespace zentrivo {
 

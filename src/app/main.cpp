@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "widgets/startup.h"
+#include "app/startup.h"
 
 namespace {
 

@@ -6,23 +6,19 @@
 #include <QLabel>
 #include <QPainter>
 
-#include "answers/answerkey.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/frmlogicintro.h"
-#include "files/frmfiles.h"
-#include "fillin/frmfillin.h"
+#include "core/answerkey.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
-#include "widgets/textfit.h"
+#include "widgets/palette.h"
 #include "widgets/picturebox.h"
 #include "widgets/pictures.h"
-#include "widgets/windows.h"
+#include "widgets/textfit.h"
 
 namespace zentrivo {
 
 namespace {
 
-const QColor kGridBlue(0, 0, 255);
 constexpr QSize kCellPicture(23, 23);
 
 // The board panel: a white frame with the caption "#1" along its top edge,
@@ -37,7 +33,7 @@ protected:
         p.fillRect(rect(), Qt::white);
         const QFontMetrics fm(font());
         const int mid = fm.height() / 2;
-        p.setPen(QColor(160, 160, 160));
+        p.setPen(kLineGrey);
         p.drawRect(rect().adjusted(0, mid, -1, -1));
         p.setPen(Qt::white);
         p.drawRect(rect().adjusted(1, mid + 1, -2, -2));
@@ -57,7 +53,7 @@ QWidget *gridLine(QWidget *panel, const QString &name, QRect geometry) {
     line->setGeometry(geometry);
     line->setAutoFillBackground(true);
     QPalette pal = line->palette();
-    pal.setColor(QPalette::Window, kGridBlue);
+    pal.setColor(QPalette::Window, kBlue);
     line->setPalette(pal);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
     return line;
@@ -73,7 +69,7 @@ QRect horizontal(int y, int x1, int x2, int width) {
 
 }  // namespace
 
-FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmLogic"));
     setWindowTitle(QStringLiteral("Zentrivo - #1"));
     setClientSize(632, 443);
@@ -81,14 +77,16 @@ FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, pare
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
-    auto button = [this](const char *name, const QString &caption, QWidget *parent, QRect geometry) {
+    auto button = [this](const char *name, const QString &caption, QWidget *parent,
+                         QRect geometry) {
         auto *b = new CaptionButton(caption, parent);
         b->setObjectName(QString::fromLatin1(name));
         b->setGeometry(geometry);
         return b;
     };
     CmdIntro = button("CmdIntro", QStringLiteral(" "), this, QRect(0, 8, 97, 33));
-    CmdShowFillIn = button("CmdShowFillIn", QStringLiteral("Show &Fill-In Grid"), this, QRect(104, 8, 73, 33));
+    CmdShowFillIn =
+        button("CmdShowFillIn", QStringLiteral("Show &Fill-In Grid"), this, QRect(104, 8, 73, 33));
 
     // Frame around the clues, in the default line colour.
     const QRect clueFrame(0, 56, 176, 376);
@@ -140,7 +138,7 @@ FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, pare
         label->setTextFormat(Qt::PlainText);
         label->setFont(rowHeadingFont());
         QPalette lp = label->palette();
-        lp.setColor(QPalette::WindowText, kGridBlue);
+        lp.setColor(QPalette::WindowText, kBlue);
         lp.setColor(QPalette::Window, Qt::white);
         label->setPalette(lp);
         label->setAutoFillBackground(true);
@@ -149,7 +147,8 @@ FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, pare
     buildGrid(Frame1);
 
     ImgMag = picture("ImgMag", Frame1, QRect(200, 328, 102, 106));
-    CmdAnswer = button("CmdAnswer", QStringLiteral("Get the &Answers"), Frame1, QRect(328, 320, 105, 41));
+    CmdAnswer =
+        button("CmdAnswer", QStringLiteral("Get the &Answers"), Frame1, QRect(328, 320, 105, 41));
     ImgErase = picture("ImgErase", Frame1, QRect(328, 384, 34, 34));
     QIcon eraser;
     eraser.addPixmap(builtInPicture(QStringLiteral("eraser32.png")));
@@ -163,8 +162,10 @@ FrmLogic::FrmLogic(Windows &windows, QWidget *parent) : GameWindow(windows, pare
     ImgRedO->hide();
     ImgPurpleO->hide();
 
-    CmdNext = button("CmdNext", QStringLiteral("&Next Logic Problem"), this, QRect(512, 200, 105, 41));
-    CmdSave = button("CmdSave", QStringLiteral("&Save this Logic Problem"), this, QRect(512, 256, 105, 41));
+    CmdNext =
+        button("CmdNext", QStringLiteral("&Next Logic Problem"), this, QRect(512, 200, 105, 41));
+    CmdSave = button("CmdSave", QStringLiteral("&Save this Logic Problem"), this,
+                     QRect(512, 256, 105, 41));
     CmdExit = button("CmdExit", QStringLiteral("E&xit"), this, QRect(560, 376, 57, 33));
     for (QWidget *w : {static_cast<QWidget *>(CmdNext), static_cast<QWidget *>(CmdSave),
                        static_cast<QWidget *>(CmdExit)})
@@ -209,7 +210,9 @@ void FrmLogic::buildGrid(QWidget *panel) {
     gridLine(panel, QStringLiteral("Line1"), horizontal(80, 0, 432, 2));
     const int bandBottom[] = {440, 320, 200};
     const int bandRight[] = {432, 312, 192};
-    const struct { int index, x, bottom; } thickV[] = {{3, 72, 440}, {0, 192, 440}, {1, 312, 320}, {2, 432, 200}};
+    const struct {
+        int index, x, bottom;
+    } thickV[] = {{3, 72, 440}, {0, 192, 440}, {1, 312, 320}, {2, 432, 200}};
     for (const auto &v : thickV)
         gridLine(panel, QStringLiteral("Line2_%1").arg(v.index), vertical(v.x, 8, v.bottom, 2));
     const struct { int index, y, right; } thickH[] = {{0, 200, 432}, {1, 320, 312}, {2, 440, 192}};
@@ -219,8 +222,10 @@ void FrmLogic::buildGrid(QWidget *panel) {
     for (int m = 1; m <= 14; ++m) {
         if (m == 5 || m == 10) continue;
         const int band = (m - 1) / 5;  // the band the line divides
-        gridLine(panel, QStringLiteral("Line3_%1").arg(thin), vertical(72 + 24 * m, 8, bandBottom[band], 1));
-        gridLine(panel, QStringLiteral("Line5_%1").arg(thin), horizontal(80 + 24 * m, 0, bandRight[band], 1));
+        gridLine(panel, QStringLiteral("Line3_%1").arg(thin),
+                 vertical(72 + 24 * m, 8, bandBottom[band], 1));
+        gridLine(panel, QStringLiteral("Line5_%1").arg(thin),
+                 horizontal(80 + 24 * m, 0, bandRight[band], 1));
         ++thin;
     }
 }
@@ -228,7 +233,7 @@ void FrmLogic::buildGrid(QWidget *panel) {
 void FrmLogic::Form_Load() { Reloading(); }
 
 void FrmLogic::Reloading() {
-    windows_.unload(windows_.loadedFiles());
+    windows_.unloadFileWindow();
     move(0, 0);
     tools_.load();
     showTools();
@@ -240,15 +245,18 @@ void FrmLogic::Reloading() {
         Grid.fill(kCodeBlank);
         const QPixmap blank = folderPicture(QStringLiteral("blank.gif"), kCellPicture);
         Img[0]->setPixmap(blank);
-        for (int i = 1; i < kCellCount; ++i) Img[static_cast<size_t>(i)]->setPixmap(Img[0]->pixmap());
+        for (int i = 1; i < kCellCount; ++i)
+            Img[static_cast<size_t>(i)]->setPixmap(Img[0]->pixmap());
     }
 
     if (const PuzzleRecord *r = findPuzzle(state().PuzzleNum)) {
         setWindowTitle(QString::fromStdString(r->boardCaption));
-        ImgTop->setPixmap(folderPicture(QString::fromStdString(r->headingPicture).mid(11), QSize(358, 81)));
+        ImgTop->setPixmap(
+            folderPicture(QString::fromStdString(r->headingPicture).mid(11), QSize(358, 81)));
         CmdIntro->setText(QString::fromStdString(r->introButton));
         if (r->authored()) {
-            for (int n = 0; n < 15; ++n) LblS[n]->setText(shownAmpersands(r->content.rowHeadings[n]));
+            for (int n = 0; n < 15; ++n)
+                LblS[n]->setText(shownAmpersands(r->content.rowHeadings[n]));
             LblClues->setText(shownLines(r->clueText()));
         }
     }
@@ -256,7 +264,9 @@ void FrmLogic::Reloading() {
 }
 
 void FrmLogic::showTools() {
-    auto look = [](bool pressed) { return pressed ? PictureBox::Border::Sunken : PictureBox::Border::Flat; };
+    auto look = [](bool pressed) {
+        return pressed ? PictureBox::Border::Sunken : PictureBox::Border::Flat;
+    };
     ImgX->setBorder(look(tools_.xPressed));
     ImgO->setBorder(look(tools_.oPressed));
     ImgErase->setBorder(look(tools_.eraserPressed));
@@ -287,12 +297,17 @@ void FrmLogic::Img_Click(int cell) {
     const size_t i = static_cast<size_t>(cell);
     const CellAction action = cellClick(state().WhereFrom, state().GridB[i], tools_.SelectedTool);
     switch (action) {
-        case CellAction::ShowX: Img[i]->setPixmap(ImgX->pixmap()); break;
-        case CellAction::ShowO: Img[i]->setPixmap(ImgO->pixmap()); break;
+        case CellAction::ShowX:
+            Img[i]->setPixmap(ImgX->pixmap());
+            break;
+        case CellAction::ShowO:
+            Img[i]->setPixmap(ImgO->pixmap());
+            break;
         case CellAction::ShowBlank:
             Img[i]->setPixmap(folderPicture(QStringLiteral("blank.gif"), kCellPicture));
             break;
-        case CellAction::Nothing: return;
+        case CellAction::Nothing:
+            return;
     }
     Grid[i] = codeFor(action, Grid[i]);
     if (action == CellAction::ShowBlank) ResetTool();
@@ -313,11 +328,11 @@ void FrmLogic::CmdAnswer_Click() {
 
 void FrmLogic::CmdSave_Click() {
     state().WhereFrom = kWhereSave;
-    windows_.files()->exec();
+    windows_.fileWindow()->exec();
 }
 
 void FrmLogic::CmdNext_Click() {
-    windows_.unload(windows_.loadedFillIn());
+    windows_.unloadFillIn();
     // Computed in full int range: a number at the top of the 16-bit range
     // (only possible from a saved file) closes the board instead of overflowing.
     const int next = state().PuzzleNum + 1;
@@ -332,7 +347,7 @@ void FrmLogic::CmdNext_Click() {
 
 void FrmLogic::CmdExit_Click() {
     state().WhereFrom = kWhereNone;
-    windows_.unload(windows_.loadedFillIn());
+    windows_.unloadFillIn();
     windows_.unload(this);
 }
 

@@ -5,8 +5,8 @@
 #include <QPixmap>
 #include <array>
 
-#include "board/cells.h"
-#include "board/tools.h"
+#include "core/cells.h"
+#include "core/tools.h"
 #include "widgets/gamewindow.h"
 
 class QLabel;
@@ -20,7 +20,7 @@ class PictureBox;
 class FrmLogic : public GameWindow {
     Q_OBJECT
 public:
-    FrmLogic(Windows &windows, QWidget *parent);
+    FrmLogic(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
     // Puts the current puzzle on the board (fresh, or restored from the
@@ -28,7 +28,8 @@ public:
     void Reloading();
 
     // Cell codes Grid0101 .. Grid1505 in canonical order.
-    std::array<std::int16_t, kCellCount> Grid{};
+    const CellCodes &codes() const { return Grid; }
+    CellCodes Grid{};
     const ToolState &tools() const { return tools_; }
 
     // Controls, named as their objectName.

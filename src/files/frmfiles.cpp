@@ -7,19 +7,16 @@
 #include <QLineEdit>
 #include <QPointer>
 
-#include "board/frmlogic.h"
-#include "files/frmfilelists.h"
-#include "files/savefile.h"
+#include "core/savefile.h"
 #include "widgets/buttons.h"
+#include "widgets/filelists.h"
 #include "widgets/fonts.h"
-#include "widgets/windows.h"
+#include "widgets/palette.h"
 
 namespace zentrivo {
 
 namespace {
 
-const QColor kYellow(255, 255, 0);
-const QColor kBlue(0, 0, 255);
 const QString kEnding = QStringLiteral(".txt");
 
 QLabel *yellowLabel(QWidget *parent, const char *name, const QFont &font, QRect geometry) {
@@ -39,7 +36,7 @@ QLabel *yellowLabel(QWidget *parent, const char *name, const QFont &font, QRect 
 
 }  // namespace
 
-FrmFiles::FrmFiles(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmFiles"));
     setClientSize(372, 220);
     setFont(sansFont(11));
@@ -188,8 +185,8 @@ void FrmFiles::openSaved() {
     state().PuzzleNum = state().SavedPuzzleNum;
     // The board's load unloads this window while this handler waits on the
     // board: nothing of this window is used after the board is shown.
-    if (FrmLogic *board = windows_.loadedLogic()) board->Reloading();
-    windows_.logic()->exec();
+    windows_.reloadBoard();
+    windows_.board()->exec();
 }
 
 void FrmFiles::saveBoard() {
@@ -221,9 +218,7 @@ FrmFiles::SaveOutcome FrmFiles::ConfirmAndSave() {
                     QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) return SaveOutcome::Declined;
     }
-    CellCodes codes;
-    codes.fill(kCodeBlank);
-    if (const FrmLogic *board = windows_.loadedLogic()) codes = board->Grid;
+    const CellCodes codes = windows_.boardCodes();
     const bool written =
         WriteSaveFile(QFile::encodeName(pathOf(name)).toStdString(), state().PuzzleNum, codes);
     return written ? SaveOutcome::Written : SaveOutcome::Failed;

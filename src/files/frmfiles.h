@@ -19,7 +19,7 @@ class FileList;
 class FrmFiles : public GameWindow {
     Q_OBJECT
 public:
-    FrmFiles(Windows &windows, QWidget *parent);
+    FrmFiles(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
     // Whether a regular file of exactly this name is in the folder the folder

@@ -7,13 +7,12 @@
 #include "catalogue/catalogue.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
-#include "widgets/windows.h"
+#include "widgets/palette.h"
 
 namespace zentrivo {
 
 namespace {
 
-const QColor kBlue(0, 0, 255);
 constexpr int kColumnLeft[4] = {16, 104, 192, 280};
 constexpr int kRowTop[5] = {72, 96, 120, 144, 168};
 constexpr int kBoxWidth = 81, kBoxHeight = 25;
@@ -28,7 +27,7 @@ int boxNumber(int column, int row) {
 
 }  // namespace
 
-FrmFillIn::FrmFillIn(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmFillIn::FrmFillIn(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmFillIn"));
     setWindowTitle(QStringLiteral("Zentrivo 2.0 - Fill-In Grid"));
     setClientSize(376, 250);

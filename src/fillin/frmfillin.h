@@ -18,7 +18,7 @@ namespace zentrivo {
 class FrmFillIn : public GameWindow {
     Q_OBJECT
 public:
-    FrmFillIn(Windows &windows, QWidget *parent);
+    FrmFillIn(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
     QLabel *LblTitle;

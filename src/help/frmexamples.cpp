@@ -4,13 +4,13 @@
 
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
+#include "widgets/palette.h"
 #include "widgets/picturebox.h"
 #include "widgets/pictures.h"
-#include "widgets/windows.h"
 
 namespace zentrivo {
 
-FrmExamples::FrmExamples(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmExamples::FrmExamples(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmExamples"));
     setWindowTitle(QStringLiteral(" "));
     setClientSize(396, 404);
@@ -36,7 +36,7 @@ FrmExamples::FrmExamples(Windows &windows, QWidget *parent) : GameWindow(windows
         l->setAutoFillBackground(true);
         QPalette pal = l->palette();
         pal.setColor(QPalette::Window, Qt::white);
-        pal.setColor(QPalette::WindowText, QColor(0, 0, 255));
+        pal.setColor(QPalette::WindowText, kBlue);
         l->setPalette(pal);
         return l;
     };

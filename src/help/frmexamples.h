@@ -14,7 +14,7 @@ class PictureBox;
 class FrmExamples : public GameWindow {
     Q_OBJECT
 public:
-    FrmExamples(Windows &windows, QWidget *parent);
+    FrmExamples(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
     PictureBox *PicEx1, *PicEx2, *PicEx3;

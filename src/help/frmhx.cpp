@@ -2,20 +2,20 @@
 
 #include <QLabel>
 
-#include "help/helptexts.h"
+#include "core/helptexts.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
-#include "widgets/windows.h"
+#include "widgets/palette.h"
 
 namespace zentrivo {
 
-FrmHx::FrmHx(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmHx::FrmHx(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmHx"));
     setWindowTitle(QStringLiteral("Zentrivo 2.0 - Version History"));
     setClientSize(520, 250);
     setEscapeCloses(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 0, 255));
+    pal.setColor(QPalette::Window, kBlue);
     setPalette(pal);
 
     Label1 = new QLabel(this);
@@ -27,8 +27,8 @@ FrmHx::FrmHx(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setAutoFillBackground(true);
     QPalette yellow = Label1->palette();
-    yellow.setColor(QPalette::Window, QColor(255, 255, 0));
-    yellow.setColor(QPalette::WindowText, QColor(0, 0, 192));
+    yellow.setColor(QPalette::Window, kYellow);
+    yellow.setColor(QPalette::WindowText, kNavy);
     Label1->setPalette(yellow);
 
     // Made after the label, so it lies over the label's lower right corner.

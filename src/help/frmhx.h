@@ -11,7 +11,7 @@ namespace zentrivo {
 class FrmHx : public GameWindow {
     Q_OBJECT
 public:
-    FrmHx(Windows &windows, QWidget *parent);
+    FrmHx(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
     QLabel *Label1;

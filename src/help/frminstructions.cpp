@@ -3,16 +3,16 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 
+#include "core/helptexts.h"
 #include "help/frmexamples.h"
-#include "help/helptexts.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/picturebox.h"
-#include "widgets/windows.h"
 
 namespace zentrivo {
 
-FrmInstructions::FrmInstructions(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmInstructions::FrmInstructions(Navigator &windows, QWidget *parent)
+    : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmInstructions"));
     setWindowTitle(QStringLiteral("Zentrivo 2.0 - Instructions"));
     setClientSize(500, 353);
@@ -66,7 +66,7 @@ void FrmInstructions::Form_Load() {
 void FrmInstructions::CmdEx1_Click() { windows_.examples()->exec(); }
 
 void FrmInstructions::CmdEx3_Click() {
-    FrmExamples *examples = windows_.examples();
+    auto *examples = qobject_cast<FrmExamples *>(windows_.examples());
     examples->Label3->setVisible(true);
     examples->PicEx3->setVisible(true);
     examples->PicEx1->setVisible(false);

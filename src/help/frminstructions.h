@@ -12,7 +12,7 @@ namespace zentrivo {
 class FrmInstructions : public GameWindow {
     Q_OBJECT
 public:
-    FrmInstructions(Windows &windows, QWidget *parent);
+    FrmInstructions(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
     QPlainTextEdit *txtInstructions;

@@ -1,5 +1,6 @@
 #include "widgets/fonts.h"
 
+#include "core/captions.h"
 
 namespace zentrivo {
 
@@ -46,9 +47,7 @@ QString shownLines(const std::string &stored) {
 }
 
 QString shownAmpersands(const std::string &stored) {
-    QString s = QString::fromStdString(stored);
-    s.replace(QStringLiteral("&&"), QStringLiteral("&"));
-    return s;
+    return QString::fromStdString(shownCaption(stored));
 }
 
 }  // namespace zentrivo

@@ -2,11 +2,9 @@
 
 #include <QKeyEvent>
 
-#include "widgets/windows.h"
-
 namespace zentrivo {
 
-GameWindow::GameWindow(Windows &windows, QWidget *parent)
+GameWindow::GameWindow(Navigator &windows, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                           Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
       windows_(windows) {
@@ -14,7 +12,7 @@ GameWindow::GameWindow(Windows &windows, QWidget *parent)
     setAutoFillBackground(true);
 }
 
-GameState &GameWindow::state() const { return windows_.state; }
+GameState &GameWindow::state() const { return windows_.state(); }
 
 void GameWindow::setClientSize(int width, int height) { setFixedSize(width, height); }
 

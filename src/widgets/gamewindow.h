@@ -1,21 +1,19 @@
 // Base of the game's modal windows. A window is loaded when it is first
 // needed (constructed, then its Form_Load runs), shown modally with exec(),
-// and unloaded through Windows::unload, which ends its modal loop, hides it
+// and unloaded through Navigator::unload, which ends its modal loop, hides it
 // and destroys it once control has left it.
 #pragma once
 
 #include <QDialog>
 
-#include "app/gamestate.h"
+#include "widgets/navigator.h"
 
 namespace zentrivo {
-
-class Windows;
 
 class GameWindow : public QDialog {
     Q_OBJECT
 public:
-    GameWindow(Windows &windows, QWidget *parent);
+    GameWindow(Navigator &windows, QWidget *parent);
 
     // Runs once per load, right after the window is made.
     virtual void Form_Load() {}
@@ -32,7 +30,7 @@ protected:
     void reject() override;
     void keyPressEvent(QKeyEvent *event) override;
 
-    Windows &windows_;
+    Navigator &windows_;
 
 private:
     bool escapeCloses_ = false;

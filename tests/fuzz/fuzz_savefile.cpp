@@ -14,7 +14,7 @@
 #include <string_view>
 #include <vector>
 
-#include "files/savefile.h"
+#include "core/savefile.h"
 
 using zentrivo::SavedPuzzle;
 

@@ -2,8 +2,8 @@
 #include <map>
 #include <set>
 
-#include "answers/answerkey.h"
 #include "catalogue/catalogue.h"
+#include "core/answerkey.h"
 
 using namespace zentrivo;
 
@@ -54,7 +54,8 @@ private slots:
             for (int a = 1; a <= 5; ++a)
                 for (int d = 1; d <= 5; ++d)
                     for (int b = 1; b <= 5; ++b)
-                        if (on(a, 10 + d) && on(5 + d, b)) QVERIFY2(on(a, b), qPrintable(QString::number(n)));
+                        if (on(a, 10 + d) && on(5 + d, b))
+                            QVERIFY2(on(a, b), qPrintable(QString::number(n)));
         }
     }
 
@@ -78,11 +79,13 @@ private slots:
         const auto steps = revealSteps(findPuzzle(1)->key, codes);
         QCOMPARE(codes, before);
         std::map<QString, RevealPicture> last;
-        for (const RevealStep &s : steps) last[QString::fromStdString(cellAt(s.cell).digits())] = s.picture;
+        for (const RevealStep &s : steps)
+            last[QString::fromStdString(cellAt(s.cell).digits())] = s.picture;
         QCOMPARE(last.size(), size_t(34));
         for (const char *struck : {"0101", "0103", "0202", "0604"})
             QCOMPARE(last.at(struck), RevealPicture::StruckO);
-        for (const char *red : {"0105", "0204", "0301"}) QCOMPARE(last.at(red), RevealPicture::RedO);
+        for (const char *red : {"0105", "0204", "0301"})
+            QCOMPARE(last.at(red), RevealPicture::RedO);
         QVERIFY(!last.count("0302"));
     }
 

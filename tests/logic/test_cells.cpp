@@ -1,6 +1,6 @@
 #include <QtTest>
 
-#include "board/cells.h"
+#include "core/cells.h"
 
 using namespace zentrivo;
 
@@ -42,8 +42,9 @@ private slots:
         for (int i = 0; i < 150; ++i) {
             QCOMPARE(cellIndex(cells[i]), i);
             if (i > 0) {
-                const bool ascending = cells[i - 1].column < cells[i].column ||
-                                       (cells[i - 1].column == cells[i].column && cells[i - 1].row < cells[i].row);
+                const bool ascending =
+                    cells[i - 1].column < cells[i].column ||
+                    (cells[i - 1].column == cells[i].column && cells[i - 1].row < cells[i].row);
                 QVERIFY(ascending);
             }
             // Every cell lies in one of the six blocks of the staircase.

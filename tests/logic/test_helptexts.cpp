@@ -2,8 +2,8 @@
 // example that the instructions and the example pictures share.
 #include <QtTest>
 
-#include "help/helptexts.h"
-#include "help/workedexample.h"
+#include "core/helptexts.h"
+#include "core/workedexample.h"
 
 using namespace zentrivo;
 

@@ -1,6 +1,8 @@
 // Saves under faults: a process killed at random moments while saving over
 // an existing file, and a save onto a full filesystem. The file is always a
 // whole old or whole new saved puzzle, and no leftover shows in the file list.
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -8,10 +10,8 @@
 #include <QtTest>
 #include <csignal>
 #include <random>
-#include <sys/wait.h>
-#include <unistd.h>
 
-#include "files/savefile.h"
+#include "core/savefile.h"
 
 using namespace zentrivo;
 
@@ -19,7 +19,8 @@ namespace {
 
 CellCodes board(int fill) {
     CellCodes codes{};
-    for (int i = 0; i < kCellCount; ++i) codes[static_cast<size_t>(i)] = std::int16_t((i + fill) % 3);
+    for (int i = 0; i < kCellCount; ++i)
+        codes[static_cast<size_t>(i)] = std::int16_t((i + fill) % 3);
     return codes;
 }
 
@@ -50,7 +51,8 @@ private slots:
             const pid_t child = fork();
             if (child == 0) {
                 // Alternate the two boards as fast as the disk allows.
-                for (int i = 0;; ++i) WriteSaveFile(path.toStdString(), i % 2 ? 7 : 12, board(i % 2 ? 0 : 1));
+                for (int i = 0;; ++i)
+                    WriteSaveFile(path.toStdString(), i % 2 ? 7 : 12, board(i % 2 ? 0 : 1));
             }
             QVERIFY(child > 0);
             usleep(random() % 4000);
@@ -59,11 +61,13 @@ private slots:
             waitpid(child, &status, 0);
             QVERIFY(WIFSIGNALED(status));
             const QByteArray now = contents(path);
-            QVERIFY2(now == older || now == newer, qPrintable(QString("round %1: %2 bytes").arg(round).arg(now.size())));
+            QVERIFY2(now == older || now == newer,
+                     qPrintable(QString("round %1: %2 bytes").arg(round).arg(now.size())));
             (now == older ? sawOld : sawNew)++;
             QCOMPARE(listed(dir.path()), QStringList{"game.txt"});
         }
-        qInfo("300 kills: the old line %d times, the new line %d times, never anything else", sawOld, sawNew);
+        qInfo("300 kills: the old line %d times, the new line %d times, never anything else",
+              sawOld, sawNew);
     }
 
     void fullDisk() {

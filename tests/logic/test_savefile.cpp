@@ -14,8 +14,8 @@
 #include <QtTest>
 #include <functional>
 
-#include "board/cells.h"
-#include "files/savefile.h"
+#include "core/cells.h"
+#include "core/savefile.h"
 
 using namespace zentrivo;
 

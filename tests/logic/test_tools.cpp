@@ -1,7 +1,7 @@
 #include <QtTest>
 
-#include "app/gamestate.h"
-#include "board/tools.h"
+#include "core/gamestate.h"
+#include "core/tools.h"
 
 using namespace zentrivo;
 
@@ -87,7 +87,9 @@ private slots:
         QFETCH(int, saved);
         QFETCH(int, tool);
         QFETCH(CellAction, action);
-        QCOMPARE(zentrivo::cellClick(std::int16_t(whereFrom), std::int16_t(saved), std::int16_t(tool)), action);
+        QCOMPARE(
+            zentrivo::cellClick(std::int16_t(whereFrom), std::int16_t(saved), std::int16_t(tool)),
+            action);
     }
 
     void codes() {

@@ -10,8 +10,8 @@
 #include <functional>
 
 #include "app/frmmain.h"
-#include "app/gamestate.h"
-#include "widgets/windows.h"
+#include "app/windows.h"
+#include "core/gamestate.h"
 
 namespace zentrivo::testing {
 

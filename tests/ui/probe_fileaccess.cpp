@@ -1,11 +1,11 @@
 // Loads a board and marks X and O, announcing each phase with an access()
 // call on a marker name so that a system-call trace can be split by phase.
-#include <QApplication>
 #include <unistd.h>
+#include <QApplication>
 
+#include "app/startup.h"
+#include "app/windows.h"
 #include "board/frmlogic.h"
-#include "widgets/startup.h"
-#include "widgets/windows.h"
 
 using namespace zentrivo;
 

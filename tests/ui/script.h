@@ -9,7 +9,7 @@
 #include <deque>
 #include <functional>
 
-#include "widgets/windows.h"
+#include "app/windows.h"
 
 namespace zentrivo::testing {
 

@@ -3,8 +3,8 @@
 #include <QPushButton>
 
 #include "board/frmlogic.h"
-#include "catalogue/frmlogicintro.h"
 #include "harness.h"
+#include "intro/frmlogicintro.h"
 #include "widgets/buttons.h"
 #include "widgets/picturebox.h"
 
@@ -84,7 +84,8 @@ private slots:
             do w = w->nextInFocusChain();
             while (!qobject_cast<QPushButton *>(w));
         }
-        QCOMPARE(names, (QStringList{"CmdIntro", "CmdShowFillIn", "CmdNext", "CmdSave", "CmdAnswer", "CmdExit"}));
+        QCOMPARE(names, (QStringList{"CmdIntro", "CmdShowFillIn", "CmdNext", "CmdSave", "CmdAnswer",
+                                     "CmdExit"}));
         board->hide();
     }
 
@@ -192,7 +193,8 @@ private slots:
         if (stays) {
             QCOMPARE(int(board->Grid[0]), 2);
             QCOMPARE(board->tools().SelectedTool, kToolX);
-            if (to == 25) QCOMPARE(board->windowTitle(), QString("Zentrivo 2.0 - #25 - Affluent Neighbors"));
+            if (to == 25)
+                QCOMPARE(board->windowTitle(), QString("Zentrivo 2.0 - #25 - Affluent Neighbors"));
         } else {
             QCOMPARE(visibleTopLevels(), 0);
         }
@@ -276,7 +278,8 @@ private slots:
             QCOMPARE(key(board->Img[index("1505")]), key(board->ImgRedO));
             QCOMPARE(key(board->Img[index("0103")]), key(board->ImgPurpleO));
             QCOMPARE(key(board->Img[index("0102")]), key(board->ImgPurpleO));
-            QCOMPARE(key(board->Img[index("0101")]), key(board->Img[index("0104")]));  // blank stays
+            QCOMPARE(key(board->Img[index("0101")]),
+                     key(board->Img[index("0104")]));  // blank stays
         }
         // Marking after the reveal paints the ordinary mark.
         click(board->ImgX);
@@ -345,7 +348,7 @@ private slots:
         QFETCH(QString, caption);
         Game g;
         g.state.PuzzleNum = std::int16_t(puzzle);
-        FrmLogicIntro *intro = g.windows.intro();
+        FrmLogicIntro *intro = g.windows.introWindow();
         QCOMPARE(intro->windowTitle(), caption);
         QCOMPARE(intro->Label1->text().isEmpty(), caption.isEmpty());
         whenModal([](QWidget *w) { click(w->findChild<QPushButton *>("CmdClose")); });

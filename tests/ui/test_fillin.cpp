@@ -12,20 +12,19 @@
 #include <functional>
 
 #include "app/frmmain.h"
+#include "app/windows.h"
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
-#include "files/frmfilelists.h"
 #include "files/frmfiles.h"
 #include "fillin/frmfillin.h"
-#include "widgets/buttons.h"
 #include "script.h"
-#include "widgets/windows.h"
+#include "widgets/buttons.h"
+#include "widgets/filelists.h"
 
 using namespace zentrivo;
 using zentrivo::testing::Script;
 
 namespace {
-
 
 QLineEdit *box(QWidget *grid, const char *name) {
     return grid->findChild<QLineEdit *>(QString::fromLatin1(name));
@@ -60,7 +59,7 @@ private slots:
     void boxesSitInTheirRowsAndColumns() {
         GameState state;
         Windows windows(state);
-        FrmFillIn *grid = windows.fillIn();
+        FrmFillIn *grid = windows.fillInGrid();
         const char *names[5][4] = {{"Txt0102", "Txt0201", "Txt0301", "Txt0401"},
                                    {"Txt0101", "Txt0202", "Txt0302", "Txt0402"},
                                    {"Txt0103", "Txt0203", "Txt0303", "Txt0403"},
@@ -112,7 +111,7 @@ private slots:
         GameState state;
         state.PuzzleNum = static_cast<std::int16_t>(puzzle);
         Windows windows(state);
-        FrmFillIn *grid = windows.fillIn();
+        FrmFillIn *grid = windows.fillInGrid();
         QCOMPARE(grid->LblTitle->text(), title);
         for (int i = 0; i < 4; ++i)
             QCOMPARE(grid->findChild<QLabel *>(QStringLiteral("Lbl%1").arg(i + 1))->text(),
@@ -120,14 +119,14 @@ private slots:
         // Written at load only: a later change of puzzle does not reach a
         // loaded grid.
         state.PuzzleNum = 3;
-        QCOMPARE(windows.fillIn()->LblTitle->text(), title);
+        QCOMPARE(windows.fillInGrid()->LblTitle->text(), title);
         windows.unload(grid);
     }
 
     void everyTitleFitsItsLabel() {
         GameState state;
         Windows windows(state);
-        FrmFillIn *grid = windows.fillIn();
+        FrmFillIn *grid = windows.fillInGrid();
         const QFontMetrics fm(grid->LblTitle->font());
         for (int n = 1; n <= kPuzzleCount; ++n) {
             const QString title = QString::fromStdString(findPuzzle(n)->fillInTitle);
@@ -303,7 +302,7 @@ private slots:
         state.PuzzleNum = 4;
         Windows windows(state);
         FrmMain menu(windows);
-        QPointer<FrmFillIn> grid = windows.fillIn();
+        QPointer<FrmFillIn> grid = windows.fillInGrid();
         QTest::keyClicks(box(grid, "Txt0203"), QStringLiteral("note"));
         grid->CmdHide->click();
         QVERIFY(windows.loadedFillIn());

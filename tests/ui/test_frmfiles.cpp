@@ -20,14 +20,14 @@
 #include <functional>
 
 #include "app/frmmain.h"
+#include "app/windows.h"
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
-#include "files/frmfilelists.h"
+#include "core/savefile.h"
 #include "files/frmfiles.h"
-#include "files/savefile.h"
 #include "widgets/buttons.h"
+#include "widgets/filelists.h"
 #include "widgets/picturebox.h"
-#include "widgets/windows.h"
 
 using namespace zentrivo;
 

@@ -9,21 +9,20 @@
 #include <functional>
 
 #include "app/frmmain.h"
+#include "app/windows.h"
+#include "core/helptexts.h"
 #include "help/frmexamples.h"
 #include "help/frmhx.h"
 #include "help/frminstructions.h"
-#include "help/helptexts.h"
+#include "script.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/picturebox.h"
-#include "script.h"
-#include "widgets/windows.h"
 
 using namespace zentrivo;
 using zentrivo::testing::Script;
 
 namespace {
-
 
 // Which of the examples window's pictures and labels are shown.
 QString shownExamples(FrmExamples *w) {
@@ -148,7 +147,7 @@ private slots:
     void examplePicturesLeaveRoomForTheirLabels() {
         GameState state;
         Windows windows(state);
-        FrmExamples *w = windows.examples();
+        FrmExamples *w = windows.examplesWindow();
         const QSize sizes[3] = {{380, 180}, {380, 180}, {325, 114}};
         const PictureBox *pictures[3] = {w->PicEx1, w->PicEx2, w->PicEx3};
         const QLabel *labels[3] = {w->Label1, w->Label2, w->Label3};

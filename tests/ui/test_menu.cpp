@@ -16,12 +16,17 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::newRow("instructions") << "CmdInstructions" << QRect(8, 8, 137, 57)
                                       << "&Instructions on How to Solve Logic Problems";
-        QTest::newRow("#1") << "CmdPuz01" << QRect(8, 72, 137, 25) << "#1 - Conferences                ";
-        QTest::newRow("#8") << "CmdPuz08" << QRect(8, 296, 137, 25) << "#8 - Service Retirees          ";
-        QTest::newRow("#9") << "CmdPuz09" << QRect(160, 8, 137, 25) << "#9 - Book Promotion           ";
-        QTest::newRow("#18") << "CmdPuz18" << QRect(160, 296, 137, 25) << "#18 - Reporters                  ";
+        QTest::newRow("#1") << "CmdPuz01" << QRect(8, 72, 137, 25)
+                            << "#1 - Conferences                ";
+        QTest::newRow("#8") << "CmdPuz08" << QRect(8, 296, 137, 25)
+                            << "#8 - Service Retirees          ";
+        QTest::newRow("#9") << "CmdPuz09" << QRect(160, 8, 137, 25)
+                            << "#9 - Book Promotion           ";
+        QTest::newRow("#18") << "CmdPuz18" << QRect(160, 296, 137, 25)
+                             << "#18 - Reporters                  ";
         QTest::newRow("#19") << "CmdPuz19" << QRect(312, 8, 137, 25) << "#19 - Doctors w/o Borders";
-        QTest::newRow("#25") << "CmdPuz25" << QRect(312, 200, 137, 25) << "#25 - Affluent Neighbors     ";
+        QTest::newRow("#25") << "CmdPuz25" << QRect(312, 200, 137, 25)
+                             << "#25 - Affluent Neighbors     ";
         QTest::newRow("open") << "CmdOpenSaved" << QRect(312, 232, 137, 33) << "&Open Saved File";
         QTest::newRow("history") << "CmdHx" << QRect(312, 272, 65, 49) << "&Version History";
         QTest::newRow("exit") << "CmdExit" << QRect(392, 288, 57, 33) << "E&xit";
@@ -129,8 +134,8 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&g.menu));
         // A fill-in grid left loaded and hidden by a board closed with its
         // close box is unloaded too.
-        g.windows.fillIn();
-        g.windows.intro();
+        g.windows.fillInGrid();
+        g.windows.introWindow();
         if (byKey)
             QTest::keyClick(&g.menu, Qt::Key_X, Qt::AltModifier);
         else

@@ -1,6 +1,9 @@
 // Benchmarks of the game's actions, each beside a floor measured in the same
 // run: the least work the same result needs with Qt. Prints a Markdown table.
 //   bench [STARTUP_BINARY BARE_BINARY]
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -10,16 +13,13 @@
 #include <algorithm>
 #include <cstdio>
 #include <functional>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 #include <vector>
 
-#include "app/gamestate.h"
+#include "app/startup.h"
+#include "app/windows.h"
 #include "board/frmlogic.h"
-#include "files/savefile.h"
-#include "widgets/startup.h"
-#include "widgets/windows.h"
+#include "core/gamestate.h"
+#include "core/savefile.h"
 
 using namespace zentrivo;
 
@@ -41,7 +41,8 @@ double medianMicros(const std::function<void()> &action, int runs = kRuns) {
 }
 
 void row(const char *what, double value, double floor, const char *floorName) {
-    std::printf("| %s | %.1f us | %.1f us (%s) | %.2fx |\n", what, value, floor, floorName, value / floor);
+    std::printf("| %s | %.1f us | %.1f us (%s) | %.2fx |\n", what, value, floor, floorName,
+                value / floor);
 }
 
 struct ProcessFigures {
@@ -66,7 +67,8 @@ ProcessFigures runProcess(const char *program, const char *arg, int runs) {
         wait4(pid, &status, 0, &usage);
         times.push_back(t.nsecsElapsed() / 1e6);
         peak = std::max(peak, usage.ru_maxrss);
-        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) std::fprintf(stderr, "%s failed\n", program);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+            std::fprintf(stderr, "%s failed\n", program);
     }
     std::nth_element(times.begin(), times.begin() + runs / 2, times.end());
     return {times[static_cast<size_t>(runs / 2)], peak};
@@ -149,12 +151,14 @@ int main(int argc, char **argv) {
         const ProcessFigures game = runProcess(argv[1], nullptr, runs);
         const ProcessFigures all = runProcess(argv[1], "--all-windows", runs);
         std::printf("\n| process | median start-up | peak memory |\n|---|---|---|\n");
-        std::printf("| bare Qt Widgets program, one window | %.1f ms | %ld KiB |\n", bare.medianMillis, bare.maxKilobytes);
-        std::printf("| game to the menu on screen | %.1f ms (%.2fx) | %ld KiB (%.2fx) |\n", game.medianMillis,
-                    game.medianMillis / bare.medianMillis, game.maxKilobytes,
+        std::printf("| bare Qt Widgets program, one window | %.1f ms | %ld KiB |\n",
+                    bare.medianMillis, bare.maxKilobytes);
+        std::printf("| game to the menu on screen | %.1f ms (%.2fx) | %ld KiB (%.2fx) |\n",
+                    game.medianMillis, game.medianMillis / bare.medianMillis, game.maxKilobytes,
                     double(game.maxKilobytes) / double(bare.maxKilobytes));
-        std::printf("| game with every window open | %.1f ms | %ld KiB (%.2fx) |\n", all.medianMillis,
-                    all.maxKilobytes, double(all.maxKilobytes) / double(bare.maxKilobytes));
+        std::printf("| game with every window open | %.1f ms | %ld KiB (%.2fx) |\n",
+                    all.medianMillis, all.maxKilobytes,
+                    double(all.maxKilobytes) / double(bare.maxKilobytes));
     }
     return 0;
 }

@@ -5,15 +5,15 @@
 #include <cstring>
 
 #include "app/frmmain.h"
+#include "app/startup.h"
+#include "app/windows.h"
 #include "board/frmlogic.h"
-#include "catalogue/frmlogicintro.h"
 #include "files/frmfiles.h"
 #include "fillin/frmfillin.h"
 #include "help/frmexamples.h"
 #include "help/frmhx.h"
 #include "help/frminstructions.h"
-#include "widgets/startup.h"
-#include "widgets/windows.h"
+#include "intro/frmlogicintro.h"
 
 int main(int argc, char **argv) {
     const bool all = argc > 1 && std::strcmp(argv[1], "--all-windows") == 0;
@@ -21,10 +21,10 @@ int main(int argc, char **argv) {
     zentrivo::setUpApplication(app);
     return zentrivo::playGame(app, [all](zentrivo::FrmMain &, zentrivo::Windows &w) {
         if (all) {
-            w.state.PuzzleNum = 1;
-            for (QWidget *window :
-                 std::initializer_list<QWidget *>{w.logic(), w.intro(), w.fillIn(), w.files(),
-                                                  w.instructions(), w.examples(), w.history()}) {
+            w.state().PuzzleNum = 1;
+            for (QWidget *window : std::initializer_list<QWidget *>{
+                     w.logic(), w.introWindow(), w.fillInGrid(), w.files(), w.instructions(),
+                     w.examplesWindow(), w.history()}) {
                 window->show();
                 QCoreApplication::processEvents();
             }

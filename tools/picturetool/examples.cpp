@@ -5,8 +5,8 @@
 #include <QFontMetrics>
 #include <QPainter>
 
+#include "core/workedexample.h"
 #include "drawings.h"
-#include "help/workedexample.h"
 
 namespace zentrivo {
 

@@ -11,11 +11,9 @@
 #include <string>
 #include <string_view>
 
-#include "board/cells.h"
+#include "core/cells.h"
 
 namespace zentrivo {
-
-using CellCodes = std::array<std::int16_t, kCellCount>;
 
 struct SavedPuzzle {
     std::int16_t puzzleNum = 0;

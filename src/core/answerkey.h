@@ -6,8 +6,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "board/cells.h"
 #include "catalogue/catalogue.h"
+#include "core/cells.h"
 
 namespace zentrivo {
 

@@ -1,7 +1,7 @@
-#include "board/tools.h"
+#include "core/tools.h"
 
-#include "app/gamestate.h"
-#include "board/cells.h"
+#include "core/cells.h"
+#include "core/gamestate.h"
 
 namespace zentrivo {
 
@@ -48,19 +48,27 @@ CellAction cellClick(std::int16_t whereFrom, std::int16_t savedMark, std::int16_
         return CellAction::Nothing;
     }
     switch (selectedTool) {
-        case kToolX: return CellAction::ShowX;
-        case kToolO: return CellAction::ShowO;
-        case kToolEraser: return CellAction::ShowBlank;
-        default: return CellAction::Nothing;
+        case kToolX:
+            return CellAction::ShowX;
+        case kToolO:
+            return CellAction::ShowO;
+        case kToolEraser:
+            return CellAction::ShowBlank;
+        default:
+            return CellAction::Nothing;
     }
 }
 
 std::int16_t codeFor(CellAction action, std::int16_t oldCode) {
     switch (action) {
-        case CellAction::ShowX: return kCodeX;
-        case CellAction::ShowO: return kCodeO;
-        case CellAction::ShowBlank: return kCodeBlank;
-        case CellAction::Nothing: break;
+        case CellAction::ShowX:
+            return kCodeX;
+        case CellAction::ShowO:
+            return kCodeO;
+        case CellAction::ShowBlank:
+            return kCodeBlank;
+        case CellAction::Nothing:
+            break;
     }
     return oldCode;
 }

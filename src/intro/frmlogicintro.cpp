@@ -1,4 +1,4 @@
-#include "catalogue/frmlogicintro.h"
+#include "intro/frmlogicintro.h"
 
 #include <QLabel>
 
@@ -6,11 +6,10 @@
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/textfit.h"
-#include "widgets/windows.h"
 
 namespace zentrivo {
 
-FrmLogicIntro::FrmLogicIntro(Windows &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmLogicIntro::FrmLogicIntro(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmLogicIntro"));
     setClientSize(448, 231);
     QPalette pal = palette();

@@ -1,8 +1,8 @@
-#include "help/helptexts.h"
+#include "core/helptexts.h"
 
 #include <initializer_list>
 
-#include "help/workedexample.h"
+#include "core/workedexample.h"
 
 namespace zentrivo {
 

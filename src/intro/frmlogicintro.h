@@ -11,7 +11,7 @@ namespace zentrivo {
 class FrmLogicIntro : public GameWindow {
     Q_OBJECT
 public:
-    FrmLogicIntro(Windows &windows, QWidget *parent);
+    FrmLogicIntro(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
     QLabel *Label1;

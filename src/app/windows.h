@@ -1,12 +1,13 @@
 // The program's windows and their lifetimes. Each accessor loads its window
 // when it is not loaded (construct, then Form_Load) and returns it; the
 // loaded... accessors answer without loading. Unloading destroys a window's
-// contents: the next use loads a fresh one.
+// contents: the next use loads a fresh one. Windows reach each other only
+// through the Navigator this registry implements.
 #pragma once
 
 #include <QPointer>
 
-#include "app/gamestate.h"
+#include "widgets/navigator.h"
 
 class QWidget;
 
@@ -22,14 +23,14 @@ class FrmInstructions;
 class FrmExamples;
 class FrmHx;
 
-class Windows {
+class Windows final : public Navigator {
 public:
     explicit Windows(GameState &state);
-    ~Windows();
+    ~Windows() override;
     Windows(const Windows &) = delete;
     Windows &operator=(const Windows &) = delete;
 
-    GameState &state;
+    GameState &state() override { return state_; }
 
     // The main menu, which owns the other windows once it exists.
     void setMenu(FrmMain *menu);
@@ -37,10 +38,10 @@ public:
 
     FrmLogic *logic();
     FrmFiles *files();
-    FrmFillIn *fillIn();
-    FrmLogicIntro *intro();
+    FrmFillIn *fillInGrid();
+    FrmLogicIntro *introWindow();
     FrmInstructions *instructions();
-    FrmExamples *examples();
+    FrmExamples *examplesWindow();
     FrmHx *history();
 
     FrmLogic *loadedLogic() const;
@@ -51,10 +52,18 @@ public:
     FrmExamples *loadedExamples() const;
     FrmHx *loadedHistory() const;
 
-    // Ends the window's modal loop, hides it and forgets it; it is destroyed
-    // once control has left it, so a handler of its own may still be running.
-    // Nothing happens for a null window.
-    void unload(GameWindow *window);
+    // What the windows ask of each other.
+    GameWindow *board() override;
+    GameWindow *fileWindow() override;
+    GameWindow *intro() override;
+    GameWindow *fillIn() override;
+    GameWindow *examples() override;
+    void unload(GameWindow *window) override;
+    void unloadFileWindow() override;
+    void unloadFillIn() override;
+    CellCodes boardCodes() const override;
+    void reloadBoard() override;
+
     // Unloads every window in the order the menu's Exit uses.
     void unloadAll();
 
@@ -63,6 +72,7 @@ private:
     T *load(QPointer<T> &slot);
     QWidget *owner() const;
 
+    GameState &state_;
     QPointer<FrmMain> menu_;
     QPointer<FrmLogic> logic_;
     QPointer<FrmFiles> files_;

@@ -1,4 +1,4 @@
-#include "answers/answerkey.h"
+#include "core/answerkey.h"
 
 #include <algorithm>
 
@@ -28,7 +28,8 @@ std::vector<RevealStep> revealSteps(const std::array<KeyTriple, 5> &key,
         steps.push_back({cellIndex(cell), RevealPicture::RedO});
         for (CellId peer : blockColumnPeers(cell)) {
             const int i = cellIndex(peer);
-            if (codes[static_cast<size_t>(i)] == kCodeO) steps.push_back({i, RevealPicture::StruckO});
+            if (codes[static_cast<size_t>(i)] == kCodeO)
+                steps.push_back({i, RevealPicture::StruckO});
         }
     }
     return steps;

@@ -1,13 +1,13 @@
-#include "widgets/startup.h"
+#include "app/startup.h"
 
 #include <QApplication>
 #include <QStyleFactory>
 #include <QTimer>
 
 #include "app/frmmain.h"
-#include "app/gamestate.h"
+#include "app/windows.h"
+#include "core/gamestate.h"
 #include "widgets/fonts.h"
-#include "widgets/windows.h"
 
 namespace zentrivo {
 

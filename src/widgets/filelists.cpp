@@ -1,4 +1,4 @@
-#include "files/frmfilelists.h"
+#include "widgets/filelists.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -1,22 +1,22 @@
-#include "widgets/windows.h"
+#include "app/windows.h"
 
 #include "app/frmmain.h"
 #include "board/frmlogic.h"
-#include "catalogue/frmlogicintro.h"
 #include "files/frmfiles.h"
 #include "fillin/frmfillin.h"
 #include "help/frmexamples.h"
 #include "help/frmhx.h"
 #include "help/frminstructions.h"
+#include "intro/frmlogicintro.h"
 
 namespace zentrivo {
 
-Windows::Windows(GameState &s) : state(s) {}
+Windows::Windows(GameState &s) : state_(s) {}
 
 Windows::~Windows() {
     // Windows still loaded when the program ends are destroyed here.
-    for (GameWindow *w : std::initializer_list<GameWindow *>{
-             instructions_, history_, examples_, files_, fillIn_, intro_, logic_})
+    for (GameWindow *w : std::initializer_list<GameWindow *>{instructions_, history_, examples_,
+                                                             files_, fillIn_, intro_, logic_})
         delete w;
 }
 
@@ -44,11 +44,31 @@ FrmHx *Windows::loadedHistory() const { return history_; }
 
 FrmLogic *Windows::logic() { return load(logic_); }
 FrmFiles *Windows::files() { return load(files_); }
-FrmFillIn *Windows::fillIn() { return load(fillIn_); }
-FrmLogicIntro *Windows::intro() { return load(intro_); }
+FrmFillIn *Windows::fillInGrid() { return load(fillIn_); }
+FrmLogicIntro *Windows::introWindow() { return load(intro_); }
 FrmInstructions *Windows::instructions() { return load(instructions_); }
-FrmExamples *Windows::examples() { return load(examples_); }
+FrmExamples *Windows::examplesWindow() { return load(examples_); }
 FrmHx *Windows::history() { return load(history_); }
+
+GameWindow *Windows::board() { return logic(); }
+GameWindow *Windows::fileWindow() { return files(); }
+GameWindow *Windows::intro() { return introWindow(); }
+GameWindow *Windows::fillIn() { return fillInGrid(); }
+GameWindow *Windows::examples() { return examplesWindow(); }
+
+void Windows::unloadFileWindow() { unload(files_); }
+void Windows::unloadFillIn() { unload(fillIn_); }
+
+CellCodes Windows::boardCodes() const {
+    if (logic_) return logic_->codes();
+    CellCodes blank;
+    blank.fill(kCodeBlank);
+    return blank;
+}
+
+void Windows::reloadBoard() {
+    if (logic_) logic_->Reloading();
+}
 
 void Windows::unload(GameWindow *window) {
     if (!window) return;

@@ -1,4 +1,4 @@
-#include "board/cells.h"
+#include "core/cells.h"
 
 namespace zentrivo {
 

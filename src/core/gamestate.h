@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "board/cells.h"
+#include "core/cells.h"
 
 namespace zentrivo {
 
@@ -22,7 +22,7 @@ struct GameState {
     std::int16_t WhereFrom = kWhereNone;
     std::string FileName;
     // Grid0101b .. Grid1505b in canonical cell order; never-filled marks are 0.
-    std::array<std::int16_t, kCellCount> GridB{};
+    CellCodes GridB{};
     std::int16_t SavedPuzzleNum = 0;
 };
 

@@ -18,6 +18,9 @@ constexpr std::int16_t kCodeX = 0;
 constexpr std::int16_t kCodeO = 1;
 constexpr std::int16_t kCodeBlank = 2;
 
+// The codes of all cells, in canonical order.
+using CellCodes = std::array<std::int16_t, kCellCount>;
+
 struct CellId {
     int column = 1;  // 1-15
     int row = 1;     // 1-15
@@ -36,8 +39,8 @@ bool isCell(int column, int row);
 // The cell with four digits CCRR, when there is one.
 std::optional<CellId> parseCell(const std::string &digits);
 
-int cellIndex(CellId cell);     // 0-149 in canonical order
-CellId cellAt(int index);       // inverse of cellIndex
+int cellIndex(CellId cell);                        // 0-149 in canonical order
+CellId cellAt(int index);                          // inverse of cellIndex
 const std::array<CellId, kCellCount> &allCells();  // canonical order
 
 // The other four cells of the cell's column within its block, top to bottom.

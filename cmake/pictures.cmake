@@ -1,0 +1,32 @@
+# Every picture of the game is drawn by tools/picturetool at build time: the
+# pictures compiled into the program as resources, and the files of the
+# QRX-Images folder laid beside the program.
+set(GEN_DIR ${CMAKE_BINARY_DIR}/generated)
+set(IMAGES_DIR ${CMAKE_BINARY_DIR}/QRX-Images)
+
+set(RESOURCE_PICTURES x.gif o.gif redo.gif purpleo.gif eraser32.png eraser16.png
+                      example1.gif example2.gif example3.gif zentrivo-48.png)
+set(FOLDER_PICTURES blank.gif magglass.gif)
+foreach(n RANGE 1 25)
+  if(n LESS 10)
+    list(APPEND FOLDER_PICTURES Puz0${n}.gif)
+  else()
+    list(APPEND FOLDER_PICTURES Puz${n}.gif)
+  endif()
+endforeach()
+list(TRANSFORM RESOURCE_PICTURES PREPEND ${GEN_DIR}/pictures/ OUTPUT_VARIABLE RESOURCE_FILES)
+list(TRANSFORM FOLDER_PICTURES PREPEND ${IMAGES_DIR}/ OUTPUT_VARIABLE FOLDER_FILES)
+
+# Compiles the drawn pictures into TARGET, under ":/pictures/".
+function(zentrivo_add_builtin_pictures target)
+  set_source_files_properties(${RESOURCE_FILES} PROPERTIES GENERATED TRUE)
+  qt_add_resources(${target} pictures PREFIX /pictures BASE ${GEN_DIR}/pictures FILES ${RESOURCE_FILES})
+  add_dependencies(${target} pictures)
+  # The resources are compiled in an object library of their own, which
+  # must wait for the pictures too.
+  foreach(resources IN ITEMS ${target}_resources_1 ${target}_other_files)
+    if(TARGET ${resources})
+      add_dependencies(${resources} pictures)
+    endif()
+  endforeach()
+endfunction()

@@ -10,7 +10,8 @@ namespace {
 LogicPuzzle plainPuzzle(std::vector<std::vector<Fact>> clues) {
     LogicPuzzle p;
     const char cats[] = {'A', 'B', 'C', 'D'};
-    for (int i = 0; i < 20; ++i) p.names[i] = std::string(1, cats[i / 5]) + std::to_string(i % 5 + 1);
+    for (int i = 0; i < 20; ++i)
+        p.names[i] = std::string(1, cats[i / 5]) + std::to_string(i % 5 + 1);
     p.clues = std::move(clues);
     return p;
 }
@@ -32,7 +33,8 @@ class TestCatalogue : public QObject {
 private slots:
     void lookupOutsideRange_data() {
         QTest::addColumn<int>("n");
-        for (int n : {0, 26, -1, -3, 32767, -32768}) QTest::newRow(qPrintable(QString::number(n))) << n;
+        for (int n : {0, 26, -1, -3, 32767, -32768})
+            QTest::newRow(qPrintable(QString::number(n))) << n;
     }
     void lookupOutsideRange() {
         QFETCH(int, n);
@@ -48,6 +50,7 @@ private slots:
         QCOMPARE(r->introCaption, std::string("Intro to Logic Problem #1 - Conferences"));
         QCOMPARE(r->fillInTitle, std::string("Logic Problem #1 - Conferences"));
         QCOMPARE(r->headingPicture, std::string("QRX-Images/Puz01.gif"));
+        QCOMPARE(r->headingPictureFile(), std::string("Puz01.gif"));
         QCOMPARE(r->headings, (std::array<std::string, 4>{"Floor", "Room", "Attendee", "Time"}));
         QCOMPARE(findPuzzle(25)->headingPicture, std::string("QRX-Images/Puz25.gif"));
         QCOMPARE(findPuzzle(25)->introButton, std::string("Problem #25 &Intro"));
@@ -57,7 +60,8 @@ private slots:
         const PuzzleRecord *r = findPuzzle(19);
         QCOMPARE(r->menuTitle, std::string("#19 - Doctors w/o Borders"));
         QCOMPARE(r->boardCaption, std::string("Zentrivo 2.0 - #19 - Doctors without Borders"));
-        QCOMPARE(r->introCaption, std::string("Intro to Logic Problem #19 - Doctors without Borders"));
+        QCOMPARE(r->introCaption,
+                 std::string("Intro to Logic Problem #19 - Doctors without Borders"));
         QCOMPARE(r->fillInTitle, std::string("Logic Problem #19 - Doctors without Borders"));
     }
 
@@ -155,14 +159,23 @@ private slots:
     void factMeanings() {
         QFETCH(int, which);
         QFETCH(bool, holds);
-        const std::vector<Fact> facts = {
-            same("B2", "D2"), differ("B2", "C3"), either("A1", "B1", "C2"), either("A1", "B2", "C2"),
-            before(Cat::B, "C1", "D4"), before(Cat::B, "D4", "C1"), offset(Cat::C, "D4", "B2", 2),
-            offset(Cat::C, "D4", "B2", 1), nextTo(Cat::D, "A3", "B2"), pairOf("B1", "B2", "D2", "C1"),
-            pairOf("B1", "B2", "D3", "C1"), allDifferent({"B1", "C2", "D3"}), allDifferent({"B1", "C1", "D3"}),
-            offset(Cat::B, "B5", "C3", 2)};
+        const std::vector<Fact> facts = {same("B2", "D2"),
+                                         differ("B2", "C3"),
+                                         either("A1", "B1", "C2"),
+                                         either("A1", "B2", "C2"),
+                                         before(Cat::B, "C1", "D4"),
+                                         before(Cat::B, "D4", "C1"),
+                                         offset(Cat::C, "D4", "B2", 2),
+                                         offset(Cat::C, "D4", "B2", 1),
+                                         nextTo(Cat::D, "A3", "B2"),
+                                         pairOf("B1", "B2", "D2", "C1"),
+                                         pairOf("B1", "B2", "D3", "C1"),
+                                         allDifferent({"B1", "C2", "D3"}),
+                                         allDifferent({"B1", "C1", "D3"}),
+                                         offset(Cat::B, "B5", "C3", 2)};
         const LogicPuzzle p = plainPuzzle({});
-        const Groups diagonal = keyGroups({{{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}}});
+        const Groups diagonal =
+            keyGroups({{{1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}}});
         QCOMPARE(zentrivo::holds(p, facts[static_cast<size_t>(which)], diagonal), holds);
     }
 };

@@ -18,21 +18,26 @@ int catOf(int item) { return item / 5; }
 struct ResolvedFact {
     const Fact *fact;
     std::vector<int> items;
-    int order;     // category index for positional facts, -1 otherwise
-    unsigned cats; // bit mask of the categories the fact needs assigned
+    int order;      // category index for positional facts, -1 otherwise
+    unsigned cats;  // bit mask of the categories the fact needs assigned
 };
 
 bool positional(Fact::Kind kind) {
-    return kind == Fact::Kind::Before || kind == Fact::Kind::Offset ||
-           kind == Fact::Kind::NextTo;
+    return kind == Fact::Kind::Before || kind == Fact::Kind::Offset || kind == Fact::Kind::NextTo ||
+           kind == Fact::Kind::AtLeastLater || kind == Fact::Kind::AtLeastApart;
 }
 
 size_t expectedItems(Fact::Kind kind) {
     switch (kind) {
-        case Fact::Kind::Either: return 3;
-        case Fact::Kind::PairOf: return 4;
-        case Fact::Kind::AllDifferent: return 0;  // two or more
-        default: return 2;
+        case Fact::Kind::Either:
+        case Fact::Kind::EitherOrBoth:
+            return 3;
+        case Fact::Kind::PairOf:
+            return 4;
+        case Fact::Kind::AllDifferent:
+            return 0;  // two or more
+        default:
+            return 2;
     }
 }
 
@@ -66,15 +71,25 @@ int position(const Groups &g, int order, int x) {
 bool evaluate(const ResolvedFact &rf, const Groups &g) {
     const std::vector<int> &it = rf.items;
     switch (rf.fact->kind) {
-        case Fact::Kind::Same: return g[it[0]] == g[it[1]];
-        case Fact::Kind::Differ: return g[it[0]] != g[it[1]];
-        case Fact::Kind::Either: return (g[it[0]] == g[it[1]]) != (g[it[0]] == g[it[2]]);
+        case Fact::Kind::Same:
+            return g[it[0]] == g[it[1]];
+        case Fact::Kind::Differ:
+            return g[it[0]] != g[it[1]];
+        case Fact::Kind::Either:
+            return (g[it[0]] == g[it[1]]) != (g[it[0]] == g[it[2]]);
         case Fact::Kind::Before:
             return position(g, rf.order, it[0]) < position(g, rf.order, it[1]);
         case Fact::Kind::Offset:
             return position(g, rf.order, it[0]) == position(g, rf.order, it[1]) + rf.fact->k;
         case Fact::Kind::NextTo:
             return std::abs(position(g, rf.order, it[0]) - position(g, rf.order, it[1])) == 1;
+        case Fact::Kind::EitherOrBoth:
+            return g[it[0]] == g[it[1]] || g[it[0]] == g[it[2]];
+        case Fact::Kind::AtLeastLater:
+            return position(g, rf.order, it[0]) >= position(g, rf.order, it[1]) + rf.fact->k;
+        case Fact::Kind::AtLeastApart:
+            return std::abs(position(g, rf.order, it[0]) - position(g, rf.order, it[1])) >=
+                   rf.fact->k;
         case Fact::Kind::PairOf:
             return (g[it[0]] == g[it[2]] && g[it[1]] == g[it[3]]) ||
                    (g[it[0]] == g[it[3]] && g[it[1]] == g[it[2]]);
@@ -228,8 +243,7 @@ private:
     void record() {
         anyLeaf_ = true;
         for (int u : vars_) {
-            for (int a = 0; a < 5; ++a)
-                (groups_[u] == a ? sameSeen_ : diffSeen_)[u][a] = true;
+            for (int a = 0; a < 5; ++a) (groups_[u] == a ? sameSeen_ : diffSeen_)[u][a] = true;
             for (int v : vars_)
                 if (catOf(v) != catOf(u))
                     (groups_[u] == groups_[v] ? sameSeen_ : diffSeen_)[u][v] = true;
@@ -304,26 +318,34 @@ std::vector<std::string> validateFacts(const LogicPuzzle &puzzle) {
             switch (f.kind) {
                 case Fact::Kind::Same:
                 case Fact::Kind::Differ:
-                    if (cat(0) == cat(1)) errors.push_back(where + "relates two items of one category");
+                    if (cat(0) == cat(1))
+                        errors.push_back(where + "relates two items of one category");
                     break;
                 case Fact::Kind::Either:
+                case Fact::Kind::EitherOrBoth:
                     if (cat(0) == cat(1) || cat(0) == cat(2) || it[1] == it[2])
                         errors.push_back(where + "either-or with overlapping categories");
                     break;
                 case Fact::Kind::PairOf:
-                    if (cat(0) != cat(1) || cat(2) == cat(0) || cat(3) == cat(0) || it[0] == it[1] ||
-                        it[2] == it[3])
-                        errors.push_back(where + "pair-of needs two items of one category and two of others");
+                    if (cat(0) != cat(1) || cat(2) == cat(0) || cat(3) == cat(0) ||
+                        it[0] == it[1] || it[2] == it[3])
+                        errors.push_back(
+                            where + "pair-of needs two items of one category and two of others");
                     break;
                 case Fact::Kind::AllDifferent:
                     for (size_t i = 0; i < it.size(); ++i)
                         for (size_t j = i + 1; j < it.size(); ++j)
-                            if (it[i] == it[j]) errors.push_back(where + "item repeated in all-different");
+                            if (it[i] == it[j])
+                                errors.push_back(where + "item repeated in all-different");
                     break;
                 default:
                     if (it[0] == it[1]) errors.push_back(where + "compares an item with itself");
                     if (f.kind == Fact::Kind::Offset && f.k == 0)
                         errors.push_back(where + "offset of zero");
+                    if ((f.kind == Fact::Kind::AtLeastLater ||
+                         f.kind == Fact::Kind::AtLeastApart) &&
+                        f.k < 1)
+                        errors.push_back(where + "at-least distance below one");
                     break;
             }
         }
@@ -454,7 +476,8 @@ std::vector<std::string> formProblems(const PuzzleRecord &record) {
             if (l.size() > 38) problems.push_back(where + "line over 38 characters: \"" + l + "\"");
             if (l.find_first_of("\r\n\t") != std::string::npos)
                 problems.push_back(where + "control character in a line");
-            if (!l.empty() && l.back() == ' ') problems.push_back(where + "trailing blank: \"" + l + "\"");
+            if (!l.empty() && l.back() == ' ')
+                problems.push_back(where + "trailing blank: \"" + l + "\"");
             if (j == 0 && (l.size() < 2 || l[0] != '*'))
                 problems.push_back(where + "first line must start with \"*\"");
             if (j > 0 && (l.size() < 4 || l.compare(0, 3, "   ") != 0 || l[3] == ' '))
@@ -482,7 +505,8 @@ std::vector<std::string> formProblems(const PuzzleRecord &record) {
             problems.push_back("row heading empty or over 13 characters: \"" + h + "\"");
     }
     for (const std::string &a : c.itemsA)
-        if (a.empty() || a.size() > 13) problems.push_back("item of A empty or over 13 characters: \"" + a + "\"");
+        if (a.empty() || a.size() > 13)
+            problems.push_back("item of A empty or over 13 characters: \"" + a + "\"");
     for (const std::string &h : record.headings)
         if (h.size() > 11) problems.push_back("category heading over 11 characters");
     return problems;
@@ -523,12 +547,14 @@ PuzzleReport checkPuzzle(const PuzzleRecord &record, bool findDroppable) {
         for (size_t c = 0; c < puzzle.clues.size(); ++c)
             for (const Fact &f : puzzle.clues[c])
                 if (!holds(puzzle, f, key))
-                    report.problems.push_back("clue " + std::to_string(c + 1) + " is false for the key");
+                    report.problems.push_back("clue " + std::to_string(c + 1) +
+                                              " is false for the key");
     }
     const DeductionResult d = deduce(puzzle);
     report.rounds = d.rounds;
     if (!d.solved)
-        report.problems.push_back("deduction alone stalls after " + std::to_string(d.rounds) + " rounds");
+        report.problems.push_back("deduction alone stalls after " + std::to_string(d.rounds) +
+                                  " rounds");
     else if (d.groups != key)
         report.problems.push_back("deduction reaches a different solution");
 

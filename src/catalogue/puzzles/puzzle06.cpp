@@ -33,7 +33,7 @@ PuzzleContent puzzle06() {
           "   either Bay Drive or Oak Avenue."},
          {differ("Harold", "Minivan"), either("Harold", "Bay Drive", "Oak Avenue")}},
         {{"* The driver on Harbor Road was going", "   exactly 5 mph faster than the one",
-          "   on Elm Street. The pickup truck was", "   going faster than either of them."},
+          "   on Elm Street. The pickup truck was", "   going faster than both of them."},
          {offset(Cat::D, "Harbor Road", "Elm Street", 1),
           before(Cat::D, "Harbor Road", "Pickup Truck")},
          {ruledOut("\"exactly 5 mph\" carried over to the pickup truck",

@@ -345,7 +345,8 @@ bool inclusiveReadingOpen(const LogicPuzzle &puzzle, const Fact &f) {
 }
 
 // The readings tried for clue c: those recorded, then the inclusive reading
-// of each open either/or the author has not recorded already.
+// of each open either/or the author has not recorded already (one recorded
+// as ruled out does not count: only "but not both" on the fact excuses it).
 std::vector<Misreading> readingsOf(const LogicPuzzle &puzzle, size_t c) {
     std::vector<Misreading> readings;
     if (c < puzzle.misreadings.size()) readings = puzzle.misreadings[c];
@@ -356,9 +357,10 @@ std::vector<Misreading> readingsOf(const LogicPuzzle &puzzle, size_t c) {
         const Fact inclusive = eitherOrBoth(it[0], it[1], it[2]);
         const bool recorded =
             std::any_of(readings.begin(), readings.end(), [&](const Misreading &m) {
-                return std::any_of(m.facts.begin(), m.facts.end(), [&](const Fact &f) {
-                    return f.kind == inclusive.kind && f.items == inclusive.items;
-                });
+                return m.ruledOutBy.empty() &&
+                       std::any_of(m.facts.begin(), m.facts.end(), [&](const Fact &f) {
+                           return f.kind == inclusive.kind && f.items == inclusive.items;
+                       });
             });
         if (recorded) continue;
         std::vector<Fact> changed = facts;

@@ -152,7 +152,7 @@ bool FieldReader::feed(std::string_view bytes) {
             case Step::Digits:
                 if (isDigit(c)) {
                     magnitude_ = magnitude_ * 10 + (c - '0');
-                    if (magnitude_ > 32768) fail();  // beyond the 16-bit range
+                    if (magnitude_ > 32768) fail();  // far beyond any value allowed
                 } else if (c == ' ') {
                     step_ = Step::AfterValue;
                 } else if (endsValue(c)) {
@@ -181,7 +181,9 @@ bool FieldReader::feed(std::string_view bytes) {
 
 void FieldReader::endValue() {
     const std::int32_t value = negative_ ? -magnitude_ : magnitude_;
-    if (value > 32767) {
+    const bool allowed =
+        count_ == 0 ? value >= 1 && value <= kPuzzleCount : value >= kCodeX && value <= kCodeBlank;
+    if (!allowed) {
         fail();
         return;
     }
@@ -216,12 +218,13 @@ std::optional<SavedPuzzle> parseSaveFile(std::string_view content) {
     return reader.result();
 }
 
-std::optional<SavedPuzzle> ReadSaveFile(const std::string &path) {
+ReadResult ReadSaveFile(const std::string &path) {
+    const ReadResult unreadable{std::nullopt, true};
     // Not blocking: a FIFO with no writer must not hang the window.
     Descriptor file(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
-    if (file.get() < 0) return std::nullopt;
+    if (file.get() < 0) return unreadable;
     struct stat info {};
-    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
+    if (::fstat(file.get(), &info) != 0 || !S_ISREG(info.st_mode)) return unreadable;
 
     // The length test needs only the file's final bytes.
     const off_t size = info.st_size;
@@ -230,9 +233,9 @@ std::optional<SavedPuzzle> ReadSaveFile(const std::string &path) {
     char tail[kTailBytes];
     const ssize_t tailRead =
         readAt(file.get(), tail, static_cast<std::size_t>(size - tailStart), tailStart);
-    if (tailRead < 0) return std::nullopt;
+    if (tailRead < 0) return unreadable;
     const std::string_view tailBytes(tail, static_cast<std::size_t>(tailRead));
-    if (!passesLengthTest(lastLineLength(tailBytes, tailStart == 0))) return std::nullopt;
+    if (!passesLengthTest(lastLineLength(tailBytes, tailStart == 0))) return {};
 
     // The values, from the start, only as far as they go.
     FieldReader reader;
@@ -240,7 +243,7 @@ std::optional<SavedPuzzle> ReadSaveFile(const std::string &path) {
     off_t offset = 0;
     for (;;) {
         const ssize_t n = readAt(file.get(), buffer, sizeof buffer, offset);
-        if (n < 0) return std::nullopt;
+        if (n < 0) return unreadable;
         if (n == 0) {
             reader.finish();
             break;
@@ -248,7 +251,7 @@ std::optional<SavedPuzzle> ReadSaveFile(const std::string &path) {
         offset += n;
         if (!reader.feed(std::string_view(buffer, static_cast<std::size_t>(n)))) break;
     }
-    return reader.result();
+    return {reader.result(), false};
 }
 
 bool WriteSaveFile(const std::string &path, std::int16_t puzzleNum, const CellCodes &codes) {

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "catalogue/catalogue.h"
 #include "core/cells.h"
 
 namespace zentrivo {
@@ -50,9 +51,11 @@ inline bool passesLengthTest(int lastLine) {
 }
 
 // Reads the 151 values from the start of a file, fed in pieces of any size.
-// A value is an optional "-" and decimal digits, within the 16-bit range,
-// with spaces allowed around it; it ends at a comma or a line end (the 151st
-// also at the end of the file). What follows the 151st value is not read.
+// A value is an optional "-" and decimal digits, with spaces allowed around
+// it; it ends at a comma or a line end (the 151st also at the end of the
+// file). The first value is a puzzle number, 1 to kPuzzleCount, and the
+// others are cell codes, 0, 1 or 2: the only values the writer puts there.
+// What follows the 151st value is not read.
 class FieldReader {
 public:
     // Takes the next bytes; answers whether more are wanted (false once all
@@ -79,12 +82,20 @@ private:
 // Both checks on a whole file's bytes: the length test, then the 151 values.
 std::optional<SavedPuzzle> parseSaveFile(std::string_view content);
 
-// Reads the saved puzzle at `path` (a local, encoded file name). The file is
-// read in binary in small pieces: only its final bytes for the length test,
-// then its start until the 151 values are read. Anything but a regular file
-// (a folder, a FIFO, a device) is rejected without waiting on it, as is a
-// file that cannot be opened or read.
-std::optional<SavedPuzzle> ReadSaveFile(const std::string &path);
+// What reading a file gave: the saved puzzle it holds, or why not.
+struct ReadResult {
+    std::optional<SavedPuzzle> puzzle;
+    // The file could not be found, opened or read, or is not a regular file;
+    // false when it was read and does not hold a saved puzzle.
+    bool unreadable = false;
+};
+
+// Reads the saved puzzle at `path` (the file name's bytes as the disk holds
+// them). The file is read in binary in small pieces: only its final bytes for
+// the length test, then its start until the 151 values are read. Anything
+// but a regular file (a folder, a FIFO, a device) is refused as unreadable
+// without waiting on it.
+ReadResult ReadSaveFile(const std::string &path);
 
 // Writes the saved puzzle to `path` atomically: into a new temporary file in
 // the same folder, flushed to the disk, then renamed over the target. On

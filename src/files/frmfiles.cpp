@@ -1,8 +1,9 @@
 #include "files/frmfiles.h"
 
+#include <sys/stat.h>
+
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -114,16 +115,24 @@ void FrmFiles::Form_Load() {
         TxtFileName->show();
         LblEnding->show();
     }
+    // The first tab stop: the name box, or OK where the box is hidden.
+    (state().WhereFrom == kWhereSave ? static_cast<QWidget *>(TxtFileName) : OKButton)->setFocus();
 }
 
-bool FrmFiles::FileExists(const QString &name) const {
-    const QFileInfo info(QDir(dirList->path()), name);
-    return !name.isEmpty() && info.exists() && info.isFile();
+bool FrmFiles::FileExists(const std::string &name) const {
+    struct stat info {};
+    return !name.empty() && ::stat(pathOf(name).c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-QString FrmFiles::pathOf(const QString &name) const { return QDir(dirList->path()).filePath(name); }
+std::string FrmFiles::pathOf(const std::string &name) const {
+    return QFile::encodeName(dirList->path()).toStdString() + '/' + name;
+}
 
 QString FrmFiles::fileName() const { return QString::fromStdString(state().FileName); }
+
+bool FrmFiles::pickUnedited() const {
+    return PickedFromList && TxtFileName->text() == QString::fromStdString(pickedBytes_);
+}
 
 void FrmFiles::drvList_Change() {
     // A drive that cannot be read: back to the drive of the open folder.
@@ -138,7 +147,8 @@ void FrmFiles::dirList_Change() {
 void FrmFiles::filList_Click() {
     const QString name = filList->fileName();
     if (name.isEmpty()) return;
-    state().FileName = name.toStdString();
+    pickedBytes_ = filList->fileBytes();
+    state().FileName = pickedBytes_;
     TxtFileName->setText(name);
     PickedFromList = true;
     // The name now carries its own ending; none will be added.
@@ -146,7 +156,11 @@ void FrmFiles::filList_Click() {
 }
 
 void FrmFiles::TxtFileName_Change() {
-    if (PickedFromList) state().FileName = TxtFileName->text().toStdString();
+    // After a pick the name follows the box; the picked name keeps its own
+    // bytes while the box shows it.
+    if (PickedFromList)
+        state().FileName =
+            pickUnedited() ? pickedBytes_ : QFile::encodeName(TxtFileName->text()).toStdString();
 }
 
 void FrmFiles::OKButton_Click() {
@@ -170,12 +184,16 @@ void FrmFiles::openSaved() {
     }
     // The pick is used once: after a message the player clicks a file again.
     PickedFromList = false;
-    const std::optional<SavedPuzzle> saved =
-        ReadSaveFile(QFile::encodeName(pathOf(fileName())).toStdString());
+    const ReadResult read = ReadSaveFile(pathOf(state().FileName));
+    if (read.unreadable) {
+        fileError(QStringLiteral("The file %1 could not be read.  Please choose another file.")
+                      .arg(fileName()));
+        return;
+    }
+    const std::optional<SavedPuzzle> &saved = read.puzzle;
     if (!saved) {
-        message(QStringLiteral(
-                    "This file does not contain a logic problem.  Please choose another file."),
-                QStringLiteral("Zentrivo 2.0 - File Error"), QMessageBox::Warning, QMessageBox::Ok);
+        fileError(QStringLiteral(
+            "This file does not contain a logic problem.  Please choose another file."));
         return;
     }
     state().SavedPuzzleNum = saved->puzzleNum;
@@ -188,17 +206,29 @@ void FrmFiles::openSaved() {
 }
 
 void FrmFiles::saveBoard() {
-    if (!PickedFromList) {
-        // A typed name gets the ending unless it already ends so.
+    // A picked name left as it was is used as it is, in its own bytes.
+    if (!pickUnedited()) {
         const QString typed = TxtFileName->text();
+        // A name that could not be found again, or that leaves the folder
+        // the list shows, is refused before anything is written.
+        if (typed.isEmpty()) {
+            fileError(QStringLiteral("Please type a name for the file."));
+            return;
+        }
+        if (typed.contains(QLatin1Char('/'))) {
+            fileError(
+                QStringLiteral("A file name cannot contain \"/\".  Please choose another name."));
+            return;
+        }
+        // A typed or edited name gets the ending unless it already ends so.
         NameEnding = typed.right(4).leftJustified(4, QLatin1Char(' '));
-        state().FileName = (NameEnding == kEnding ? typed : typed + kEnding).toStdString();
+        state().FileName =
+            QFile::encodeName(NameEnding == kEnding ? typed : typed + kEnding).toStdString();
     }
     if (ConfirmAndSave() == SaveOutcome::Failed) {
-        message(QStringLiteral("The file %1 could not be saved.  Please choose another name or "
-                               "folder.")
-                    .arg(fileName()),
-                QStringLiteral("Zentrivo 2.0 - File Error"), QMessageBox::Warning, QMessageBox::Ok);
+        fileError(
+            QStringLiteral("The file %1 could not be saved.  Please choose another name or folder.")
+                .arg(fileName()));
         return;
     }
     PickedFromList = false;
@@ -206,19 +236,18 @@ void FrmFiles::saveBoard() {
 }
 
 FrmFiles::SaveOutcome FrmFiles::ConfirmAndSave() {
-    const QString name = fileName();
+    const std::string &name = state().FileName;
     if (FileExists(name)) {
         const auto answer =
             message(QStringLiteral(
                         "The file %1 already exists.  Choose OK to replace file, Cancel to stop.")
-                        .arg(name),
+                        .arg(fileName()),
                     QStringLiteral("Zentrivo 2.0 - File Message"), QMessageBox::Information,
                     QMessageBox::Ok | QMessageBox::Cancel);
         if (answer != QMessageBox::Ok) return SaveOutcome::Declined;
     }
     const CellCodes codes = windows_.boardCodes();
-    const bool written =
-        WriteSaveFile(QFile::encodeName(pathOf(name)).toStdString(), state().PuzzleNum, codes);
+    const bool written = WriteSaveFile(pathOf(name), state().PuzzleNum, codes);
     return written ? SaveOutcome::Written : SaveOutcome::Failed;
 }
 
@@ -235,6 +264,11 @@ QMessageBox::StandardButton FrmFiles::message(const QString &text, const QString
                                               QMessageBox::StandardButtons buttons) {
     QMessageBox box(icon, title, text, buttons, this);
     return static_cast<QMessageBox::StandardButton>(box.exec());
+}
+
+void FrmFiles::fileError(const QString &text) {
+    message(text, QStringLiteral("Zentrivo 2.0 - File Error"), QMessageBox::Warning,
+            QMessageBox::Ok);
 }
 
 }  // namespace zentrivo

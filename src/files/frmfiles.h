@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QMessageBox>
+#include <string>
 
 #include "widgets/gamewindow.h"
 
@@ -22,9 +23,10 @@ public:
     FrmFiles(Navigator &windows, QWidget *parent);
     void Form_Load() override;
 
-    // Whether a regular file of exactly this name is in the folder the folder
-    // list shows (the name is never taken as a pattern).
-    bool FileExists(const QString &name) const;
+    // Whether a regular file of exactly this name (its bytes as the disk
+    // holds them) is in the folder the folder list shows; the name is never
+    // taken as a pattern.
+    bool FileExists(const std::string &name) const;
 
     // Controls, named as their objectName.
     QLabel *Label1;
@@ -52,13 +54,20 @@ private:
     void openSaved();
     void saveBoard();
     SaveOutcome ConfirmAndSave();
-    QString pathOf(const QString &name) const;
+    // The path of a file of the folder list's folder, as bytes for the system.
+    std::string pathOf(const std::string &name) const;
+    // FileName as the file list shows it.
     QString fileName() const;
+    // Whether the name box still shows the picked file's name.
+    bool pickUnedited() const;
     QMessageBox::StandardButton message(const QString &text, const QString &title,
                                         QMessageBox::Icon icon,
                                         QMessageBox::StandardButtons buttons);
+    void fileError(const QString &text);
 
     bool PickedFromList = false;
+    // The picked file's name as the disk holds it.
+    std::string pickedBytes_;
     QString NameEnding;
 };
 

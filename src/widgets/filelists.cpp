@@ -1,12 +1,19 @@
 #include "widgets/filelists.h"
 
+#include <dirent.h>
+#include <fnmatch.h>
+#include <sys/stat.h>
+
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QSignalBlocker>
 #include <QStorageInfo>
 #include <QStyle>
 #include <algorithm>
+#include <utility>
+#include <vector>
 
 namespace zentrivo {
 
@@ -133,16 +140,40 @@ FileList::FileList(QWidget *parent) : QListWidget(parent) {
 void FileList::setPath(const QString &folder) {
     path_ = folder;
     clear();
-    // Regular files only (links to them too): FIFOs, sockets and devices
-    // count as system entries and are left out.
-    const QStringList names = QDir(folder).entryList(
-        QStringList{pattern_}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
-    addItems(names);
+    // Read with the system's own calls: a name that is not valid UTF-8 must
+    // be listed too, and opened and saved under its exact bytes.
+    const QByteArray pattern = pattern_.toUtf8();
+    std::vector<std::pair<QString, std::string>> files;
+    if (DIR *dir = ::opendir(QFile::encodeName(folder).constData())) {
+        while (const dirent *entry = ::readdir(dir)) {
+            if (::fnmatch(pattern.constData(), entry->d_name, FNM_CASEFOLD) != 0) continue;
+            // Regular files only (links to them too): folders, FIFOs,
+            // sockets, devices and broken links are left out.
+            struct stat info {};
+            if (::fstatat(::dirfd(dir), entry->d_name, &info, 0) != 0 || !S_ISREG(info.st_mode))
+                continue;
+            files.emplace_back(QString::fromUtf8(entry->d_name), entry->d_name);
+        }
+        ::closedir(dir);
+    }
+    std::sort(files.begin(), files.end(), [](const auto &a, const auto &b) {
+        const int order = a.first.compare(b.first, Qt::CaseInsensitive);
+        return order != 0 ? order < 0 : a.second < b.second;
+    });
+    for (const auto &[shown, bytes] : files) {
+        auto *row = new QListWidgetItem(shown, this);
+        row->setData(kPathRole, QByteArray::fromStdString(bytes));
+    }
 }
 
 QString FileList::fileName() const {
     const QListWidgetItem *row = currentItem();
     return row ? row->text() : QString();
+}
+
+std::string FileList::fileBytes() const {
+    const QListWidgetItem *row = currentItem();
+    return row ? row->data(kPathRole).toByteArray().toStdString() : std::string();
 }
 
 void FileList::keyPressEvent(QKeyEvent *event) {

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <string>
 
 namespace zentrivo {
 
@@ -47,8 +48,10 @@ private:
     QString path_;
 };
 
-// The regular files of one folder whose names match a pattern, hidden ones
-// included, sorted by name.
+// The regular files of one folder whose names match a pattern (ignoring
+// case), hidden ones included, sorted by name. Every name the disk holds is
+// listed: a byte that is not UTF-8 shows as a replacement character, and each
+// row keeps the name's own bytes.
 class FileList : public QListWidget {
     Q_OBJECT
 public:
@@ -58,8 +61,10 @@ public:
     // Lists the files of `folder`.
     void setPath(const QString &folder);
     QString path() const { return path_; }
-    // The highlighted file's name, or an empty text.
+    // The highlighted file's name as shown, or an empty text.
     QString fileName() const;
+    // The highlighted file's name as the disk holds it, or nothing.
+    std::string fileBytes() const;
 
 signals:
     // The player clicked a name, or moved to one with the keyboard.

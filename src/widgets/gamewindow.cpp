@@ -1,6 +1,7 @@
 #include "widgets/gamewindow.h"
 
 #include <QKeyEvent>
+#include <QPointer>
 
 namespace zentrivo {
 
@@ -10,6 +11,18 @@ GameWindow::GameWindow(Navigator &windows, QWidget *parent)
       windows_(windows) {
     setModal(true);
     setAutoFillBackground(true);
+}
+
+int GameWindow::exec() {
+    if (running_) {
+        show();
+        return Rejected;
+    }
+    running_ = true;
+    const QPointer<GameWindow> alive(this);
+    const int result = QDialog::exec();
+    if (alive) running_ = false;
+    return result;
 }
 
 GameState &GameWindow::state() const { return windows_.state(); }

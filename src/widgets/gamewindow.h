@@ -18,6 +18,13 @@ public:
     // Runs once per load, right after the window is made.
     virtual void Form_Load() {}
 
+    // Shows the window modally and returns when it closes. A window shown
+    // again before its previous modal run has returned (hidden and shown by
+    // two quick clicks handled in one pass of that run's loop) is shown
+    // without a second loop: the earlier run returns as it must, and the
+    // window stays up, modal, until it is closed again.
+    int exec() override;
+
 protected:
     GameState &state() const;
     // Fixes the client area, in pixels.
@@ -34,6 +41,7 @@ protected:
 
 private:
     bool escapeCloses_ = false;
+    bool running_ = false;  // inside exec()
 };
 
 }  // namespace zentrivo

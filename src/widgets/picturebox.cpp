@@ -1,6 +1,7 @@
 #include "widgets/picturebox.h"
 
 #include <QMouseEvent>
+#include <QPointer>
 
 namespace zentrivo {
 
@@ -25,10 +26,36 @@ void PictureBox::setBorder(Border border) {
     setLineWidth(1);
 }
 
+namespace {
+// The picture box that took the last press of the left button.
+QPointer<PictureBox> lastPressed;
+}  // namespace
+
+void PictureBox::mousePressEvent(QMouseEvent *event) {
+    if (event->button() == Qt::LeftButton) {
+        lastPressed = this;
+        secondOfDouble_ = false;
+    }
+    QLabel::mousePressEvent(event);
+}
+
+// The second press of a double click comes as a double-click event. On the
+// box that took the first press it adds nothing: a double click is one click.
+// On another box (two quick clicks close together on neighbours) it is that
+// box's own first press.
+void PictureBox::mouseDoubleClickEvent(QMouseEvent *event) {
+    const bool second = event->button() == Qt::LeftButton && lastPressed == this;
+    mousePressEvent(event);
+    secondOfDouble_ = second;
+}
+
 // A click is a press and a release of the left button over the control.
 void PictureBox::mouseReleaseEvent(QMouseEvent *event) {
-    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        emit clicked();
+    if (event->button() == Qt::LeftButton) {
+        const bool counts = !secondOfDouble_ && rect().contains(event->position().toPoint());
+        secondOfDouble_ = false;
+        if (counts) emit clicked();
+    }
     QLabel::mouseReleaseEvent(event);
 }
 

@@ -18,10 +18,13 @@ signals:
     void clicked();
 
 protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
     Border border_ = Border::None;
+    bool secondOfDouble_ = false;  // the press now down completes a double click here
 };
 
 // A picture control named `name` (its objectName) at `geometry` in `parent`.

@@ -78,6 +78,8 @@ std::optional<SavedPuzzle> model(std::string_view s) {
     for (int i = 0; i < zentrivo::kSaveFields; ++i) {
         const auto v = modelValue(fields[static_cast<std::size_t>(i)]);
         if (!v) return std::nullopt;
+        // A puzzle number 1 to 25, then cell codes 0, 1 or 2.
+        if (i == 0 ? *v < 1 || *v > 25 : *v < 0 || *v > 2) return std::nullopt;
         if (i == 0)
             p.puzzleNum = *v;
         else
@@ -140,7 +142,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         written += static_cast<std::size_t>(n);
     }
     ::close(fd);
-    require(zentrivo::ReadSaveFile(g_path) == whole, "reading from the disk changes the answer");
+    const zentrivo::ReadResult fromDisk = zentrivo::ReadSaveFile(g_path);
+    require(!fromDisk.unreadable, "a readable file is called unreadable");
+    require(fromDisk.puzzle == whole, "reading from the disk changes the answer");
 
     if (whole) {
         // What is read is written the same way: a line that passes the

@@ -140,6 +140,41 @@ private slots:
         board->hide();
     }
 
+    // What a mouse sends for a double click: press, release, double-click,
+    // release. It is one click on a cell; quick clicks on two cells (the
+    // second taken as a double click) are a click on each.
+    void doubleClickIsOneClick_data() {
+        QTest::addColumn<QString>("tool");
+        QTest::addColumn<int>("second");  // the cell of the second press
+        QTest::addColumn<int>("first_code");
+        QTest::addColumn<int>("second_code");
+        QTest::newRow("eraser, one cell") << "ImgErase" << 5 << 2 << 2;
+        QTest::newRow("eraser, two cells") << "ImgErase" << 6 << 2 << 0;
+        QTest::newRow("X, two cells") << "ImgX" << 6 << 0 << 0;
+    }
+    void doubleClickIsOneClick() {
+        QFETCH(QString, tool);
+        QFETCH(int, second);
+        QFETCH(int, first_code);
+        QFETCH(int, second_code);
+        Game g;
+        g.state.PuzzleNum = 3;
+        FrmLogic *board = g.windows.logic();
+        board->show();
+        click(child<PictureBox>(board, "ImgO"));
+        click(cellPicture(board, 5));
+        click(cellPicture(board, 6));
+        click(child<PictureBox>(board, tool));
+        QTest::mousePress(cellPicture(board, 5), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(cellPicture(board, 5), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseDClick(cellPicture(board, second), Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::mouseRelease(cellPicture(board, second), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(int(board->codes()[5]), first_code);
+        QCOMPARE(int(board->codes()[static_cast<size_t>(second)]), second_code);
+        QCOMPARE(board->tools().SelectedTool, kToolX);
+        board->hide();
+    }
+
     void restoreFromSavedMarks() {
         Game g;
         g.state.PuzzleNum = 12;

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -173,6 +174,53 @@ private slots:
         QVERIFY(keptWhileHidden);
         QCOMPARE(seen, (QStringList{"Ben", "Miami", "Logic Problem #1 - Conferences", "Time"}));
         QVERIFY(!windows.loadedFillIn());
+    }
+
+    // Hide and Show clicked back to back, faster than the grid's modal run
+    // can return between them: every Show counts, and the grid ends shown
+    // with its notes, then hides and shows as usual.
+    void quickHideAndShowEndsShown() {
+        GameState state;
+        state.PuzzleNum = 1;
+        Windows windows(state);
+        Script s(windows);
+        bool shownWithNotes = false, hidesAgain = false;
+        auto click = [](QWidget *button) {
+            for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease})
+                QCoreApplication::postEvent(
+                    button,
+                    new QMouseEvent(
+                        type, QPointF(5, 5), button->mapToGlobal(QPointF(5, 5)), Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                        Qt::NoModifier));
+        };
+        s.on<FrmLogic>(
+            [](FrmLogic *board) { child<QPushButton>(board, "CmdShowFillIn")->click(); });
+        s.on<FrmFillIn>([&](FrmFillIn *grid) {
+            QTest::keyClicks(box(grid, "Txt0102"), QStringLiteral("Ben"));
+            QWidget *show = child<QPushButton>(windows.loadedLogic(), "CmdShowFillIn");
+            for (int pair = 0; pair < 5; ++pair) {
+                click(grid->CmdHide);
+                click(show);
+            }
+        });
+        s.on<FrmFillIn>([&](FrmFillIn *grid) {
+            QCoreApplication::processEvents();
+            shownWithNotes = grid->isVisible() && QApplication::activeModalWidget() == grid &&
+                             box(grid, "Txt0102")->text() == QLatin1String("Ben");
+            grid->CmdHide->click();
+        });
+        s.on<FrmLogic>([&](FrmLogic *board) {
+            hidesAgain = !windows.loadedFillIn()->isVisible();
+            child<QPushButton>(board, "CmdShowFillIn")->click();
+        });
+        s.on<FrmFillIn>([](FrmFillIn *grid) { grid->CmdHide->click(); });
+        s.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
+        s.start();
+        windows.logic()->exec();
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
+        QVERIFY(shownWithNotes);
+        QVERIFY(hidesAgain);
     }
 
     // Each way of unloading the grid loses the notes; the next showing

@@ -3,6 +3,7 @@
 // the close box, and a puzzle saved from the board and opened again from the
 // menu with every mark back.
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QApplication>
 #include <QComboBox>
@@ -17,6 +18,7 @@
 #include <QTimer>
 #include <QtTest>
 #include <deque>
+#include <fstream>
 #include <functional>
 
 #include "app/frmmain.h"
@@ -66,7 +68,9 @@ void clickRow(QListWidget *list, const QString &name, bool twice = false) {
 void typeName(QLineEdit *box, const QString &text) {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
+    // What the test keyboard cannot type is pasted.
+    for (QChar c : text)
+        c.unicode() < 128 ? QTest::keyClicks(box, QString(c)) : box->insert(QString(c));
 }
 
 // A message box with exactly this text, title, icon and buttons.
@@ -84,6 +88,27 @@ QString messageProblem(QMessageBox *box, const QString &text, const QString &tit
 const QString kNotAPuzzle =
     QStringLiteral("This file does not contain a logic problem.  Please choose another file.");
 const QString kNoChoice = QStringLiteral("You did not choose a file to open.");
+
+// A name that is not UTF-8, as found on disks from older systems, and how
+// the file list shows it.
+const std::string kOddName = "bad\xff\xfe.txt";
+const QString kOddShown = QStringLiteral("bad\uFFFD\uFFFD.txt");
+
+std::string rawPath(const QString &folder, const std::string &name) {
+    return QFile::encodeName(folder).toStdString() + '/' + name;
+}
+
+void putRaw(const QString &folder, const std::string &name, const QByteArray &bytes) {
+    std::ofstream out(rawPath(folder, name), std::ios::binary | std::ios::trunc);
+    out.write(bytes.constData(), bytes.size());
+    QVERIFY(out.good());
+}
+
+QByteArray rawContents(const QString &folder, const std::string &name) {
+    std::ifstream in(rawPath(folder, name), std::ios::binary);
+    return QByteArray::fromStdString(
+        std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()));
+}
 
 // Marks a few cells with X and O and answers the board's codes.
 CellCodes markSome(FrmLogic *board) {
@@ -114,10 +139,12 @@ private:
             else
                 d.remove(name);
         }
+        ::unlink(rawPath(folder(), kOddName).c_str());  // not listed by QDir
     }
 
 private slots:
     void init() { emptyFolder(); }
+    void cleanupTestCase() { emptyFolder(); }
 
     void cleanup() {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -131,17 +158,20 @@ private slots:
         QTest::addColumn<QString>("caption");
         QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("nameShown");
+        QTest::addColumn<QString>("focused");  // the first tab stop shown
         QTest::newRow("open") << 1 << "Zentrivo 2.0 - Open Saved File"
-                              << "Select the saved file you wish to open:" << false;
+                              << "Select the saved file you wish to open:" << false << "OKButton";
         QTest::newRow("save")
             << 2 << "Zentrivo 2.0 - Save a Logic Problem"
-            << "What do you want to name your file and where do you want to save it?" << true;
+            << "What do you want to name your file and where do you want to save it?" << true
+            << "TxtFileName";
     }
     void looksAsLaidOutInEachMode() {
         QFETCH(int, whereFrom);
         QFETCH(QString, caption);
         QFETCH(QString, label);
         QFETCH(bool, nameShown);
+        QFETCH(QString, focused);
         Game game;
         game.state.WhereFrom = static_cast<std::int16_t>(whereFrom);
         game.state.FileName = "left from before.txt";
@@ -153,6 +183,8 @@ private slots:
         QCOMPARE(w->LblEnding->isVisible(), nameShown);
         QCOMPARE(w->LblEnding->text(), QStringLiteral(".txt"));
         QVERIFY(game.state.FileName.empty());
+        QVERIFY(w->focusWidget());
+        QCOMPARE(w->focusWidget()->objectName(), focused);
 
         QCOMPARE(w->pos(), QPoint(20, 20));
         QCOMPARE(w->size(), QSize(372, 220));
@@ -314,18 +346,21 @@ private slots:
         row("no ending", "", "game", "game.txt");
         row("with .txt", "", "game.txt", "game.txt");
         row("capital ending", "", "game.TXT", "game.TXT.txt");
-        row("empty name", "", "", ".txt");
         row("short name", "", "a", "a.txt");
         // Taken as patterns, these would match "old.txt" and ask to replace it.
         row("star, not a pattern", "", "*", "*.txt");
         row("question mark, not a pattern", "", "ol?", "ol?.txt");
-        row("picked, then edited", "old.txt", "renamed", "renamed");
+        row("picked, then edited", "old.txt", "renamed", "renamed.txt");
+        row("picked, edited with .txt", "old.txt", "renamed.txt", "renamed.txt");
+        row("odd bytes picked, then edited", "bad\uFFFD\uFFFD.txt", "bad\uFFFD\uFFFD2",
+            "bad\uFFFD\uFFFD2.txt");
     }
     void savesUnderTheNameTheRulesGive() {
         QFETCH(QString, picked);
         QFETCH(QString, typed);
         QFETCH(QString, saved);
         put(file(QStringLiteral("old.txt")), "old\r\n");
+        putRaw(folder(), kOddName, "old\r\n");
         Game game;
         Script s(game.windows);
         CellCodes marks{};
@@ -413,15 +448,34 @@ private slots:
                  answer == QMessageBox::Ok ? savedText(12, marks) : QByteArray("old\r\n"));
     }
 
-    // A save that cannot be written is reported; the window stays open for
-    // another name, and nothing on the disk or the board changes.
+    // A save that cannot be written, or a name that could not be found again
+    // or leaves the folder, is reported; the window stays open for another
+    // name, and nothing on the disk or the board changes.
     void failedSaveIsReported_data() {
         QTest::addColumn<QString>("obstacle");
-        QTest::newRow("a folder of that name") << "folder";
-        QTest::newRow("the folder was removed") << "removed";
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("text");
+        const QString cannotSave = QStringLiteral(
+            "The file game.txt could not be saved.  Please choose another name or "
+            "folder.");
+        const QString slash =
+            QStringLiteral("A file name cannot contain \"/\".  Please choose another name.");
+        QTest::newRow("a folder of that name") << "folder"
+                                               << "game" << cannotSave;
+        QTest::newRow("the folder was removed") << "removed"
+                                                << "game" << cannotSave;
+        QTest::newRow("empty name") << ""
+                                    << ""
+                                    << "Please type a name for the file.";
+        QTest::newRow("up a folder") << ""
+                                     << "../up" << slash;
+        QTest::newRow("into a subfolder") << ""
+                                          << "gone/game" << slash;
     }
     void failedSaveIsReported() {
         QFETCH(QString, obstacle);
+        QFETCH(QString, typed);
+        QFETCH(QString, text);
         QVERIFY(QDir(folder()).mkdir(QStringLiteral("game.txt")));
         QVERIFY(QDir(folder()).mkdir(QStringLiteral("gone")));
         Game game;
@@ -434,16 +488,15 @@ private slots:
             child<QPushButton>(board, "CmdSave")->click();
         });
         s.on<FrmFiles>([&](FrmFiles *w) {
-            w->dirList->setPath(obstacle == QLatin1String("folder") ? folder() : file("gone"));
+            w->dirList->setPath(obstacle == QLatin1String("removed") ? file("gone") : folder());
             if (obstacle == QLatin1String("removed"))
                 QVERIFY(QDir(file("gone")).removeRecursively());
-            typeName(w->TxtFileName, QStringLiteral("game"));
+            typeName(w->TxtFileName, typed);
             w->OKButton->click();
         });
         s.on<QMessageBox>([&](QMessageBox *box) {
-            problem = messageProblem(
-                box, "The file game.txt could not be saved.  Please choose another name or folder.",
-                "Zentrivo 2.0 - File Error", QMessageBox::Warning, QMessageBox::Ok);
+            problem = messageProblem(box, text, "Zentrivo 2.0 - File Error", QMessageBox::Warning,
+                                     QMessageBox::Ok);
             box->button(QMessageBox::Ok)->click();
         });
         s.on<FrmFiles>([&](FrmFiles *w) {
@@ -463,6 +516,10 @@ private slots:
         QVERIFY(stayedOpen);
         QVERIFY(QFileInfo(file(QStringLiteral("game.txt"))).isDir());
         QCOMPARE(contents(file(QStringLiteral("second try.txt"))), savedText(12, marks));
+        QCOMPARE(QDir(folder()).entryList({QStringLiteral("*.txt*")}, QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("second try.txt")});
+        for (const char *elsewhere : {"../up.txt", "gone/game.txt"})
+            QVERIFY2(!QFileInfo::exists(file(QLatin1String(elsewhere))), elsewhere);
         QCOMPARE(QDir(folder()).entryList({QStringLiteral(".zentrivo*")},
                                           QDir::AllEntries | QDir::Hidden),
                  QStringList());
@@ -549,17 +606,30 @@ private slots:
     // pick is used once: pressing OK again asks for a file.
     void openingAsksForAPuzzleFile_data() {
         QTest::addColumn<QByteArray>("bytes");
-        QTest::newRow("303 characters") << savedText(100, CellCodes{});
-        QTest::newRow("right length, not numbers") << QByteArray(301, 'x') + "\r\n";
+        QTest::addColumn<QString>("after");  // what becomes of the file once it is picked
+        QTest::addColumn<QString>("text");
+        const QString unreadable =
+            QStringLiteral("The file notes.txt could not be read.  Please choose another file.");
+        QTest::newRow("303 characters") << savedText(100, CellCodes{}) << "" << kNotAPuzzle;
+        QTest::newRow("right length, not numbers") << QByteArray(301, 'x') + "\r\n"
+                                                   << "" << kNotAPuzzle;
         // 151 values over two lines, the last line 301 characters long.
         QByteArray rest = "0";
         for (int i = 0; i < 147; ++i) rest += ",0";
         rest.prepend(QByteArray(301 - rest.size(), ' '));
-        QTest::newRow("a value out of range") << "9,70000,0\r\n" + rest + "\r\n";
+        for (const char *first : {"9,70000,0", "0,0,0", "26,0,0", "9,3,0", "9,0,-1"})
+            QTest::newRow(first) << first + QByteArray("\r\n") + rest + "\r\n"
+                                 << "" << kNotAPuzzle;
+        const QByteArray good = savedText(9, CellCodes{});
+        QTest::newRow("removed") << good << "removed" << unreadable;
+        QTest::newRow("a FIFO by now") << good << "fifo" << unreadable;
     }
     void openingAsksForAPuzzleFile() {
         QFETCH(QByteArray, bytes);
-        put(file(QStringLiteral("notes.txt")), bytes);
+        QFETCH(QString, after);
+        QFETCH(QString, text);
+        const QString path = file(QStringLiteral("notes.txt"));
+        put(path, bytes);
         Game game;
         game.state.PuzzleNum = 3;
         game.state.SavedPuzzleNum = 5;
@@ -580,9 +650,12 @@ private slots:
         expect(kNoChoice, QStringLiteral("Zentrivo 2.0 - Open a Saved File"));
         s.on<FrmFiles>([&](FrmFiles *w) {
             clickRow(w->filList, QStringLiteral("notes.txt"));
+            if (!after.isEmpty()) QVERIFY(QFile::remove(path));
+            if (after == QLatin1String("fifo"))
+                QCOMPARE(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
             w->OKButton->click();
         });
-        expect(kNotAPuzzle, QStringLiteral("Zentrivo 2.0 - File Error"));
+        expect(text, QStringLiteral("Zentrivo 2.0 - File Error"));
         s.on<FrmFiles>([&](FrmFiles *w) { w->OKButton->click(); });
         expect(kNoChoice, QStringLiteral("Zentrivo 2.0 - Open a Saved File"));
         s.on<FrmFiles>([&](FrmFiles *w) { w->CancelButton->click(); });
@@ -687,6 +760,47 @@ private slots:
         QCOMPARE(game.state.FileName, std::string("half done.txt"));
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         QVERIFY(!fileWindow);  // destroyed once its handler had returned
+    }
+
+    // A name that is not UTF-8 is listed, opens, and is saved over under
+    // its own bytes when picked again.
+    void aNameThatIsNotUtf8OpensAndSaves() {
+        CellCodes marks;
+        marks.fill(kCodeBlank);
+        marks[3] = kCodeO;
+        putRaw(folder(), kOddName, savedText(8, marks));
+        Game game;
+        Script s(game.windows);
+        QString question;
+        bool restored = false;
+        s.on<FrmFiles>([&](FrmFiles *w) {
+            w->dirList->setPath(folder());
+            clickRow(w->filList, kOddShown);
+            w->OKButton->click();
+        });
+        s.on<FrmLogic>([&](FrmLogic *board) {
+            restored = board->codes() == marks;
+            marks = markSome(board);
+            child<QPushButton>(board, "CmdSave")->click();
+        });
+        s.on<FrmFiles>([&](FrmFiles *w) {
+            w->dirList->setPath(folder());
+            clickRow(w->filList, kOddShown);
+            w->OKButton->click();
+        });
+        s.on<QMessageBox>([&](QMessageBox *box) {
+            question = box->text();
+            box->button(QMessageBox::Ok)->click();
+        });
+        s.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
+        s.start();
+        game.menu.CmdOpenSaved->click();
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
+        QVERIFY(restored);
+        QCOMPARE(question, "The file " + kOddShown +
+                               " already exists.  Choose OK to replace file, Cancel to stop.");
+        QCOMPARE(rawContents(folder(), kOddName), savedText(8, marks));
+        QVERIFY(!QFileInfo::exists(file(kOddShown)));  // no twin under a decoded name
     }
 
 private:

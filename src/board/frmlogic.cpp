@@ -73,9 +73,7 @@ FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     setObjectName(QStringLiteral("FrmLogic"));
     setWindowTitle(QStringLiteral("Zentrivo - #1"));
     setClientSize(632, 443);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setBackground(Qt::white);
 
     makeCommands();
     makeClueText();

@@ -41,9 +41,7 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     setObjectName(QStringLiteral("FrmFiles"));
     setClientSize(372, 220);
     setFont(sansFont(11));
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kYellow);
-    setPalette(pal);
+    setBackground(kYellow);
 
     Label1 = yellowLabel(this, "Label1", sansFont(13, true), QRect(8, 8, 353, 32));
     Label1->setText(QStringLiteral("Select the saved file you wish to open:"));

@@ -9,14 +9,12 @@
 
 namespace zentrivo {
 
-FrmHx::FrmHx(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmHx::FrmHx(Navigator &windows, QWidget *parent) : LabelWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmHx"));
     setWindowTitle(QStringLiteral("Zentrivo 2.0 - Version History"));
     setClientSize(520, 250);
     setEscapeCloses(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, kBlue);
-    setPalette(pal);
+    setBackground(kBlue);
 
     Label1 = new QLabel(this);
     Label1->setObjectName(QStringLiteral("Label1"));
@@ -40,7 +38,5 @@ void FrmHx::Form_Load() {
     move(0, 0);
     Label1->setText(shownLines(versionHistoryText()));
 }
-
-void FrmHx::CmdClose_Click() { windows_.unload(this); }
 
 }  // namespace zentrivo

@@ -9,12 +9,10 @@
 
 namespace zentrivo {
 
-FrmLogicIntro::FrmLogicIntro(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
+FrmLogicIntro::FrmLogicIntro(Navigator &windows, QWidget *parent) : LabelWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmLogicIntro"));
     setClientSize(448, 231);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, Qt::white);
-    setPalette(pal);
+    setBackground(Qt::white);
     setEscapeCloses(true);
 
     Label1 = new QLabel(this);
@@ -35,7 +33,5 @@ void FrmLogicIntro::Form_Load() {
     setWindowTitle(QString::fromStdString(r->introCaption));
     Label1->setText(shownLines(r->content.intro));
 }
-
-void FrmLogicIntro::CmdClose_Click() { windows_.unload(this); }
 
 }  // namespace zentrivo

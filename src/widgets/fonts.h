@@ -1,7 +1,10 @@
 // The fonts of the game's windows, in one place so that the windows and the
-// checks that texts fit use the same faces and sizes. Sizes are given in
-// pixels (12 point = 16 pixels at the usual 96 dots per inch) so that layout
-// does not depend on the screen's reported density.
+// checks that texts fit use the same faces and sizes. Every face comes from
+// the Liberation family (Debian's fonts-liberation): Liberation Serif for the
+// serif texts, Liberation Sans for the sans-serif ones, and Liberation Sans
+// Narrow for the clues. Sizes are given in pixels (12 point = 16 pixels at the
+// usual 96 dots per inch) so that layout does not depend on the screen's
+// reported density.
 #pragma once
 
 #include <QFont>
@@ -9,10 +12,10 @@
 
 namespace zentrivo {
 
-QFont serifFont(int pixels, bool bold = false, bool underline = false);  // "Times New Roman"
-QFont sansFont(int pixels, bool bold = false);                           // "MS Sans Serif"
+QFont serifFont(int pixels, bool bold = false, bool underline = false);  // Liberation Serif
+QFont sansFont(int pixels, bool bold = false);                           // Liberation Sans
 
-QFont clueFont();            // the board's clue text
+QFont clueFont();            // the board's clue text, in Liberation Sans Narrow
 QFont rowHeadingFont();      // the board's row headings
 QFont introFont();           // the introduction window's story
 QFont fillInHeadingFont();   // the fill-in grid's category headings

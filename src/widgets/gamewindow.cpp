@@ -29,6 +29,12 @@ GameState &GameWindow::state() const { return windows_.state(); }
 
 void GameWindow::setClientSize(int width, int height) { setFixedSize(width, height); }
 
+void GameWindow::setBackground(const QColor &colour) {
+    QPalette pal = palette();
+    pal.setColor(QPalette::Window, colour);
+    setPalette(pal);
+}
+
 void GameWindow::closeBox() { windows_.unload(this); }
 
 void GameWindow::reject() { closeBox(); }

@@ -29,6 +29,8 @@ protected:
     GameState &state() const;
     // Fixes the client area, in pixels.
     void setClientSize(int width, int height);
+    // Fills the window's background with this colour.
+    void setBackground(const QColor &colour);
     // What the window's close box does; by default it unloads the window.
     virtual void closeBox();
     // Escape closes the window like its close box only where asked to.

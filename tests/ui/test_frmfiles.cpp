@@ -120,6 +120,14 @@ CellCodes markSome(FrmLogic *board) {
     return board->codes();
 }
 
+// A script step on the board: mark a few cells, then ask to save them.
+void markAndSave(Script &s, CellCodes &marks) {
+    s.on<FrmLogic>([&marks](FrmLogic *board) {
+        marks = markSome(board);
+        child<QPushButton>(board, "CmdSave")->click();
+    });
+}
+
 }  // namespace
 
 class TestFrmFiles : public QObject {
@@ -366,10 +374,7 @@ private slots:
         CellCodes marks{};
         std::string whileTyping = "unset";
         bool endingHidden = false;
-        s.on<FrmLogic>([&](FrmLogic *board) {
-            marks = markSome(board);
-            child<QPushButton>(board, "CmdSave")->click();
-        });
+        markAndSave(s, marks);
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(folder());
             if (!picked.isEmpty()) {
@@ -416,10 +421,7 @@ private slots:
         Script s(game.windows);
         CellCodes marks{};
         QString problem;
-        s.on<FrmLogic>([&](FrmLogic *board) {
-            marks = markSome(board);
-            child<QPushButton>(board, "CmdSave")->click();
-        });
+        markAndSave(s, marks);
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(folder());
             if (pick)
@@ -483,10 +485,7 @@ private slots:
         CellCodes marks{};
         QString problem;
         bool stayedOpen = false;
-        s.on<FrmLogic>([&](FrmLogic *board) {
-            marks = markSome(board);
-            child<QPushButton>(board, "CmdSave")->click();
-        });
+        markAndSave(s, marks);
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(obstacle == QLatin1String("removed") ? file("gone") : folder());
             if (obstacle == QLatin1String("removed"))
@@ -538,10 +537,7 @@ private slots:
         Script s(game.windows);
         CellCodes marks{};
         bool same = false;
-        s.on<FrmLogic>([&](FrmLogic *board) {
-            marks = markSome(board);
-            child<QPushButton>(board, "CmdSave")->click();
-        });
+        markAndSave(s, marks);
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(folder());
             typeName(w->TxtFileName, QStringLiteral("never"));

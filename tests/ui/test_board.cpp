@@ -161,9 +161,8 @@ private slots:
         g.state.PuzzleNum = 3;
         FrmLogic *board = g.windows.logic();
         board->show();
-        click(child<PictureBox>(board, "ImgO"));
-        click(cellPicture(board, 5));
-        click(cellPicture(board, 6));
+        board->ImgO_Click();
+        for (int cell : {5, 6}) board->Img_Click(cell);
         click(child<PictureBox>(board, tool));
         QTest::mousePress(cellPicture(board, 5), Qt::LeftButton, {}, QPoint(5, 5));
         QTest::mouseRelease(cellPicture(board, 5), Qt::LeftButton, {}, QPoint(5, 5));

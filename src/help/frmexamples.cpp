@@ -21,7 +21,7 @@ FrmExamples::FrmExamples(Navigator &windows, QWidget *parent) : GameWindow(windo
         p->setObjectName(QString::fromLatin1(name));
         p->setBorder(PictureBox::Border::Flat);
         p->setGeometry(geometry);
-        p->setPixmap(builtInPicture(file));
+        p->setPixmap(builtInPicture(file, this));
         return p;
     };
     // Each label lies on its picture, blue on white.

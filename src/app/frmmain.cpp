@@ -24,10 +24,7 @@ FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
     setAutoFillBackground(true);
 
     auto button = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *b = new CaptionButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(geometry);
-        return b;
+        return commandButton(name, caption, this, geometry);
     };
     CmdInstructions =
         button("CmdInstructions", QStringLiteral("&Instructions on How to Solve Logic Problems"),

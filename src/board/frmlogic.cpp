@@ -77,19 +77,26 @@ FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     pal.setColor(QPalette::Window, Qt::white);
     setPalette(pal);
 
-    auto button = [this](const char *name, const QString &caption, QWidget *parent,
-                         QRect geometry) {
-        auto *b = new CaptionButton(caption, parent);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(geometry);
-        return b;
-    };
-    CmdIntro = button("CmdIntro", QStringLiteral(" "), this, QRect(0, 8, 97, 33));
-    CmdShowFillIn =
-        button("CmdShowFillIn", QStringLiteral("Show &Fill-In Grid"), this, QRect(104, 8, 73, 33));
+    makeCommands();
+    makeClueText();
+    makeBoardPanel();
+    makeTools();
+    makeRowHeadings();
+    buildGrid(Frame1);
+    makeAnswerControls();
+    makeRightCommands();
+    connectControls();
+}
 
-    // Frame around the clues, in the default line colour.
-    const QRect clueFrame(0, 56, 176, 376);
+// The two commands above the clues.
+void FrmLogic::makeCommands() {
+    CmdIntro = commandButton("CmdIntro", QStringLiteral(" "), this, QRect(0, 8, 97, 33));
+    CmdShowFillIn = commandButton("CmdShowFillIn", QStringLiteral("Show &Fill-In Grid"), this,
+                                  QRect(104, 8, 73, 33));
+}
+
+// The clues, inside a frame of four black lines.
+void FrmLogic::makeClueText() {
     const char *frameNames[] = {"Line6", "Line7", "Line8", "Line9"};
     const QRect frameLines[] = {QRect(0, 56, 177, 1), QRect(0, 432, 177, 1), QRect(0, 56, 1, 377),
                                 QRect(176, 56, 1, 377)};
@@ -99,7 +106,6 @@ FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
         l->setGeometry(frameLines[i]);
         l->setStyleSheet(QStringLiteral("background: black;"));
     }
-    (void)clueFrame;
     LblClues = new QLabel(this);
     LblClues->setObjectName(QStringLiteral("LblClues"));
     LblClues->setGeometry(8, 64, kClueWidth, kClueHeight);
@@ -108,7 +114,11 @@ FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     LblClues->setWordWrap(false);
     LblClues->setFont(clueFont());
     LblClues->setAutoFillBackground(true);
+}
 
+// The panel that holds the grid, its headings and tools, and the blue box of
+// the X and O tools at its top left.
+void FrmLogic::makeBoardPanel() {
     Frame1 = new BoardPanel(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(184, -8, 441, 441);
@@ -117,20 +127,19 @@ FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     Frame2->setObjectName(QStringLiteral("Frame2"));
     Frame2->setGeometry(0, 24, 73, 41);
     Frame2->setStyleSheet(QStringLiteral("QFrame#Frame2 { background: rgb(0, 0, 255); }"));
+}
 
-    auto picture = [](const char *name, QWidget *parent, QRect geometry) {
-        auto *p = new PictureBox(parent);
-        p->setObjectName(QString::fromLatin1(name));
-        p->setGeometry(geometry);
-        return p;
-    };
-    ImgX = picture("ImgX", Frame2, QRect(8, 8, 25, 25));
-    ImgO = picture("ImgO", Frame2, QRect(40, 8, 25, 25));
+void FrmLogic::makeTools() {
+    ImgX = pictureBox("ImgX", Frame2, QRect(8, 8, 25, 25));
+    ImgO = pictureBox("ImgO", Frame2, QRect(40, 8, 25, 25));
     ImgX->setPixmap(builtInPicture(QStringLiteral("x.gif"), this));
     ImgO->setPixmap(builtInPicture(QStringLiteral("o.gif"), this));
     for (PictureBox *tool : {ImgX, ImgO}) tool->setAutoFillBackground(true);
+}
 
-    ImgTop = picture("ImgTop", Frame1, QRect(72, 0, 358, 81));
+// The heading picture over the columns and the 15 row headings.
+void FrmLogic::makeRowHeadings() {
+    ImgTop = pictureBox("ImgTop", Frame1, QRect(72, 0, 358, 81));
     for (int n = 0; n < 15; ++n) {
         auto *label = new QLabel(QStringLiteral(" "), Frame1);
         label->setObjectName(QStringLiteral("LblS%1").arg(n + 1, 2, 10, QLatin1Char('0')));
@@ -144,33 +153,41 @@ FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
         label->setAutoFillBackground(true);
         LblS[n] = label;
     }
-    buildGrid(Frame1);
+}
 
-    ImgMag = picture("ImgMag", Frame1, QRect(200, 328, 102, 106));
-    CmdAnswer =
-        button("CmdAnswer", QStringLiteral("Get the &Answers"), Frame1, QRect(328, 320, 105, 41));
-    ImgErase = picture("ImgErase", Frame1, QRect(328, 384, 34, 34));
+// The magnifier, "Get the Answers", the eraser and the two hidden pictures
+// the reveal copies from.
+void FrmLogic::makeAnswerControls() {
+    ImgMag = pictureBox("ImgMag", Frame1, QRect(200, 328, 102, 106));
+    CmdAnswer = commandButton("CmdAnswer", QStringLiteral("Get the &Answers"), Frame1,
+                              QRect(328, 320, 105, 41));
+    ImgErase = pictureBox("ImgErase", Frame1, QRect(328, 384, 34, 34));
     QIcon eraser;
     eraser.addPixmap(builtInPicture(QStringLiteral("eraser32.png"), this));
     eraser.addPixmap(builtInPicture(QStringLiteral("eraser16.png"), this));
     ImgErase->setPixmap(eraser.pixmap(QSize(32, 32)));
     ImgErase->setCursor(QCursor(builtInPicture(QStringLiteral("eraser32.png")), 4, 27));
-    ImgRedO = picture("ImgRedO", Frame1, QRect(304, 416, 23, 23));
-    ImgPurpleO = picture("ImgPurpleO", Frame1, QRect(368, 416, 23, 23));
+    ImgRedO = pictureBox("ImgRedO", Frame1, QRect(304, 416, 23, 23));
+    ImgPurpleO = pictureBox("ImgPurpleO", Frame1, QRect(368, 416, 23, 23));
     ImgRedO->setPixmap(builtInPicture(QStringLiteral("redo.gif"), this));
     ImgPurpleO->setPixmap(builtInPicture(QStringLiteral("purpleo.gif"), this));
     ImgRedO->hide();
     ImgPurpleO->hide();
+}
 
-    CmdNext =
-        button("CmdNext", QStringLiteral("&Next Logic Problem"), this, QRect(512, 200, 105, 41));
-    CmdSave = button("CmdSave", QStringLiteral("&Save this Logic Problem"), this,
-                     QRect(512, 256, 105, 41));
-    CmdExit = button("CmdExit", QStringLiteral("E&xit"), this, QRect(560, 376, 57, 33));
+// Next, Save and Exit, over the panel's right edge.
+void FrmLogic::makeRightCommands() {
+    CmdNext = commandButton("CmdNext", QStringLiteral("&Next Logic Problem"), this,
+                            QRect(512, 200, 105, 41));
+    CmdSave = commandButton("CmdSave", QStringLiteral("&Save this Logic Problem"), this,
+                            QRect(512, 256, 105, 41));
+    CmdExit = commandButton("CmdExit", QStringLiteral("E&xit"), this, QRect(560, 376, 57, 33));
     for (QWidget *w : {static_cast<QWidget *>(CmdNext), static_cast<QWidget *>(CmdSave),
                        static_cast<QWidget *>(CmdExit)})
         w->raise();
+}
 
+void FrmLogic::connectControls() {
     setTabOrder(CmdIntro, CmdShowFillIn);
     setTabOrder(CmdShowFillIn, CmdNext);
     setTabOrder(CmdNext, CmdSave);
@@ -196,10 +213,9 @@ void FrmLogic::buildGrid(QWidget *panel) {
     white.fill(Qt::white);
     for (int i = 0; i < kCellCount; ++i) {
         const CellId cell = cellAt(i);
-        auto *img = new PictureBox(panel);
-        img->setObjectName(QStringLiteral("Img") + QString::fromStdString(cell.digits()));
         const int size = i == 0 ? 23 : 25;
-        img->setGeometry(cellLeft(cell), cellTop(cell), size, size);
+        PictureBox *img = pictureBox(("Img" + cell.digits()).c_str(), panel,
+                                     QRect(cellLeft(cell), cellTop(cell), size, size));
         img->setPixmap(white);
         connect(img, &PictureBox::clicked, this, [this, i] { Img_Click(i); });
         Img[static_cast<size_t>(i)] = img;
@@ -252,7 +268,7 @@ void FrmLogic::Reloading() {
     if (const PuzzleRecord *r = findPuzzle(state().PuzzleNum)) {
         setWindowTitle(QString::fromStdString(r->boardCaption));
         ImgTop->setPixmap(
-            folderPicture(QString::fromStdString(r->headingPicture).mid(11), QSize(358, 81), this));
+            folderPicture(QString::fromStdString(r->headingPictureFile()), QSize(358, 81), this));
         CmdIntro->setText(QString::fromStdString(r->introButton));
         if (r->authored()) {
             for (int n = 0; n < 15; ++n)

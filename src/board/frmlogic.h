@@ -27,18 +27,10 @@ public:
     // saved marks while a saved puzzle is being opened).
     void Reloading();
 
-    // Cell codes Grid0101 .. Grid1505 in canonical order.
+    // Cell codes Grid0101 .. Grid1505 in canonical order. Only the board's
+    // own operations (cell clicks, loading) change them.
     const CellCodes &codes() const { return Grid; }
-    CellCodes Grid{};
     const ToolState &tools() const { return tools_; }
-
-    // Controls, named as their objectName.
-    CaptionButton *CmdIntro, *CmdShowFillIn, *CmdNext, *CmdSave, *CmdAnswer, *CmdExit;
-    QLabel *LblClues;
-    QFrame *Frame1, *Frame2;
-    PictureBox *ImgTop, *ImgMag, *ImgX, *ImgO, *ImgErase, *ImgRedO, *ImgPurpleO;
-    std::array<QLabel *, 15> LblS{};
-    std::array<PictureBox *, kCellCount> Img{};
 
 public slots:
     void ImgX_Click();
@@ -56,11 +48,32 @@ protected:
     void closeBox() override;
 
 private:
+    // The steps that make the window, in the order they stack its controls.
+    void makeCommands();
+    void makeClueText();
+    void makeBoardPanel();
+    void makeTools();
+    void makeRowHeadings();
+    void buildGrid(QWidget *panel);
+    void makeAnswerControls();
+    void makeRightCommands();
+    void connectControls();
+
     void ResetTool();
     void showTools();
-    void buildGrid(QWidget *panel);
 
+    CellCodes Grid{};
     ToolState tools_;
+
+    // Controls, named as their objectName.
+    CaptionButton *CmdIntro = nullptr, *CmdShowFillIn = nullptr, *CmdNext = nullptr,
+                  *CmdSave = nullptr, *CmdAnswer = nullptr, *CmdExit = nullptr;
+    QLabel *LblClues = nullptr;
+    QFrame *Frame1 = nullptr, *Frame2 = nullptr;
+    PictureBox *ImgTop = nullptr, *ImgMag = nullptr, *ImgX = nullptr, *ImgO = nullptr,
+               *ImgErase = nullptr, *ImgRedO = nullptr, *ImgPurpleO = nullptr;
+    std::array<QLabel *, 15> LblS{};
+    std::array<PictureBox *, kCellCount> Img{};
 };
 
 }  // namespace zentrivo

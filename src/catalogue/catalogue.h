@@ -19,13 +19,13 @@ struct KeyTriple {
 
 struct PuzzleRecord {
     int number = 0;
-    std::string title;             // "Conferences"
-    std::string menuTitle;         // "#1 - Conferences"
-    int menuCaptionLength = 0;     // the menu caption's length, trailing blanks included
-    std::string boardCaption;      // "Zentrivo 2.0 - #1 - Conferences"
-    std::string introButton;       // "Problem #1 &Intro"
-    std::string introCaption;      // "Intro to Logic Problem #1 - Conferences"
-    std::string fillInTitle;       // "Logic Problem #1 - Conferences"
+    std::string title;                    // "Conferences"
+    std::string menuTitle;                // "#1 - Conferences"
+    int menuCaptionLength = 0;            // the menu caption's length, trailing blanks included
+    std::string boardCaption;             // "Zentrivo 2.0 - #1 - Conferences"
+    std::string introButton;              // "Problem #1 &Intro"
+    std::string introCaption;             // "Intro to Logic Problem #1 - Conferences"
+    std::string fillInTitle;              // "Logic Problem #1 - Conferences"
     std::array<std::string, 4> headings;  // in the order B, A, D, C
     int clueCount = 0;
     int lineCount = 0;
@@ -39,6 +39,8 @@ struct PuzzleRecord {
     std::string clueText() const;
     // The menu button's caption: the title padded with blanks to its stored length.
     std::string menuCaption() const;
+    // The heading picture's file name within the pictures folder: "Puz01.gif".
+    std::string headingPictureFile() const;
 };
 
 // The record of puzzle n, or nothing outside 1..25.

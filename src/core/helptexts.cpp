@@ -51,6 +51,7 @@ std::string withNames(std::string text) {
 std::string instructionsText() {
     const std::string markingA =
         "Each logic problem gives you clues from which you work out which items go together.  "
+        "In these puzzles, \"either ... or\" in a clue means one of the two, never both.  "
         "The board has a section for each pair of categories, with a square "
         "for every pair of items.  Mark an X in each square that you eliminate (the two do not "
         "go together) and an O in each square that you confirm (they do).  To mark a "

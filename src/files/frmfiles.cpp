@@ -61,9 +61,7 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     filList->setPattern(QStringLiteral("*.txt*"));
 
     auto button = [this](const char *name, const QString &caption, QRect geometry) {
-        auto *b = new CaptionButton(caption, this);
-        b->setObjectName(QString::fromLatin1(name));
-        b->setGeometry(geometry);
+        CaptionButton *b = commandButton(name, caption, this, geometry);
         // Neither button answers Enter pressed elsewhere in the window.
         b->setAutoDefault(false);
         return b;

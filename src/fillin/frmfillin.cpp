@@ -80,10 +80,8 @@ FrmFillIn::FrmFillIn(Navigator &windows, QWidget *parent) : GameWindow(windows, 
         }
     }
 
-    auto *hide = new CaptionButton(QStringLiteral("&Hide Fill-In Grid"), this);
-    hide->setObjectName(QStringLiteral("CmdHide"));
-    hide->setGeometry(288, 208, 73, 33);
-    CmdHide = hide;
+    CmdHide = commandButton("CmdHide", QStringLiteral("&Hide Fill-In Grid"), this,
+                            QRect(288, 208, 73, 33));
     setTabOrder(previous, CmdHide);
     connect(CmdHide, &QPushButton::clicked, this, &FrmFillIn::CmdHide_Click);
 

@@ -17,10 +17,8 @@ FrmExamples::FrmExamples(Navigator &windows, QWidget *parent) : GameWindow(windo
     setEscapeCloses(true);
 
     auto picture = [this](const char *name, const QString &file, QRect geometry) {
-        auto *p = new PictureBox(this);
-        p->setObjectName(QString::fromLatin1(name));
+        PictureBox *p = pictureBox(name, this, geometry);
         p->setBorder(PictureBox::Border::Flat);
-        p->setGeometry(geometry);
         p->setPixmap(builtInPicture(file, this));
         return p;
     };
@@ -50,10 +48,7 @@ FrmExamples::FrmExamples(Navigator &windows, QWidget *parent) : GameWindow(windo
     Label3->setVisible(false);
     PicEx3->setVisible(false);
 
-    auto *close = new CaptionButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("CmdClose"));
-    close->setGeometry(320, 376, 73, 25);
-    CmdClose = close;
+    CmdClose = commandButton("CmdClose", QStringLiteral("Close"), this, QRect(320, 376, 73, 25));
     connect(CmdClose, &QPushButton::clicked, this, &FrmExamples::CmdClose_Click);
 }
 

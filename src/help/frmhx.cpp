@@ -32,10 +32,7 @@ FrmHx::FrmHx(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) 
     Label1->setPalette(yellow);
 
     // Made after the label, so it lies over the label's lower right corner.
-    auto *close = new CaptionButton(QStringLiteral("Close"), this);
-    close->setObjectName(QStringLiteral("CmdClose"));
-    close->setGeometry(440, 208, 65, 25);
-    CmdClose = close;
+    CmdClose = commandButton("CmdClose", QStringLiteral("Close"), this, QRect(440, 208, 65, 25));
     connect(CmdClose, &QPushButton::clicked, this, &FrmHx::CmdClose_Click);
 }
 

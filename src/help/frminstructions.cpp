@@ -19,10 +19,7 @@ FrmInstructions::FrmInstructions(Navigator &windows, QWidget *parent)
     setEscapeCloses(true);
 
     // Made in tab order, so that the focus starts on Close.
-    auto *exit = new CaptionButton(QStringLiteral("&Close"), this);
-    exit->setObjectName(QStringLiteral("CmdExit"));
-    exit->setGeometry(440, 312, 57, 33);
-    CmdExit = exit;
+    CmdExit = commandButton("CmdExit", QStringLiteral("&Close"), this, QRect(440, 312, 57, 33));
 
     txtInstructions = new QPlainTextEdit(this);
     txtInstructions->setObjectName(QStringLiteral("txtInstructions"));
@@ -37,15 +34,9 @@ FrmInstructions::FrmInstructions(Navigator &windows, QWidget *parent)
     txtInstructions->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                              Qt::TextSelectableByKeyboard);
 
-    auto *ex1 = new CaptionButton(QStringLiteral("Examples 1 && 2"), this);
-    ex1->setObjectName(QStringLiteral("CmdEx1"));
-    ex1->setGeometry(440, 8, 57, 49);
-    CmdEx1 = ex1;
-
-    auto *ex3 = new CaptionButton(QStringLiteral("Example 3"), this);
-    ex3->setObjectName(QStringLiteral("CmdEx3"));
-    ex3->setGeometry(440, 64, 57, 49);
-    CmdEx3 = ex3;
+    CmdEx1 =
+        commandButton("CmdEx1", QStringLiteral("Examples 1 && 2"), this, QRect(440, 8, 57, 49));
+    CmdEx3 = commandButton("CmdEx3", QStringLiteral("Example 3"), this, QRect(440, 64, 57, 49));
 
     setTabOrder(CmdExit, txtInstructions);
     setTabOrder(txtInstructions, CmdEx1);

@@ -25,10 +25,7 @@ FrmLogicIntro::FrmLogicIntro(Navigator &windows, QWidget *parent) : GameWindow(w
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    auto *close = new CaptionButton(QStringLiteral("&Close"), this);
-    close->setObjectName(QStringLiteral("CmdClose"));
-    close->setGeometry(392, 200, 49, 25);
-    CmdClose = close;
+    CmdClose = commandButton("CmdClose", QStringLiteral("&Close"), this, QRect(392, 200, 49, 25));
     connect(CmdClose, &QPushButton::clicked, this, &FrmLogicIntro::CmdClose_Click);
 }
 

@@ -36,13 +36,14 @@ void CaptionButton::paintEvent(QPaintEvent *) {
     auto oneLineWidth = [&fm](const QString &s) {
         return fm.horizontalAdvance(QString(s).remove(QLatin1Char('&')));
     };
-    while (oneLineWidth(caption) > area.width() && caption.endsWith(QLatin1Char(' '))) caption.chop(1);
+    while (oneLineWidth(caption) > area.width() && caption.endsWith(QLatin1Char(' ')))
+        caption.chop(1);
     if (oneLineWidth(caption) <= area.width())
         flags |= Qt::TextIncludeTrailingSpaces;
     else
         flags |= Qt::TextWordWrap;
-    p.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                             QPalette::ButtonText));
+    p.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
     p.drawText(area.translated(shift), flags, caption);
     if (hasFocus()) {
@@ -51,6 +52,14 @@ void CaptionButton::paintEvent(QPaintEvent *) {
         focus.rect = rect().adjusted(3, 3, -3, -3);
         p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
     }
+}
+
+CaptionButton *commandButton(const char *name, const QString &caption, QWidget *parent,
+                             QRect geometry) {
+    auto *b = new CaptionButton(caption, parent);
+    b->setObjectName(QString::fromLatin1(name));
+    b->setGeometry(geometry);
+    return b;
 }
 
 }  // namespace zentrivo

@@ -19,4 +19,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 };
 
+// A command button named `name` (its objectName) at `geometry` in `parent`.
+CaptionButton *commandButton(const char *name, const QString &caption, QWidget *parent,
+                             QRect geometry);
+
 }  // namespace zentrivo

@@ -10,13 +10,13 @@
 namespace zentrivo {
 
 QFont serifFont(int pixels, bool bold = false, bool underline = false);  // "Times New Roman"
-QFont sansFont(int pixels, bool bold = false);                            // "MS Sans Serif"
+QFont sansFont(int pixels, bool bold = false);                           // "MS Sans Serif"
 
-QFont clueFont();          // the board's clue text
-QFont rowHeadingFont();    // the board's row headings
-QFont introFont();         // the introduction window's story
-QFont fillInHeadingFont(); // the fill-in grid's category headings
-QFont headingPictureFont(); // the column headings drawn in the heading pictures
+QFont clueFont();            // the board's clue text
+QFont rowHeadingFont();      // the board's row headings
+QFont introFont();           // the introduction window's story
+QFont fillInHeadingFont();   // the fill-in grid's category headings
+QFont headingPictureFont();  // the column headings drawn in the heading pictures
 
 // Converts stored CR LF line breaks to the newline that labels break on.
 QString shownLines(const std::string &stored);

@@ -24,4 +24,7 @@ private:
     Border border_ = Border::None;
 };
 
+// A picture control named `name` (its objectName) at `geometry` in `parent`.
+PictureBox *pictureBox(const char *name, QWidget *parent, QRect geometry);
+
 }  // namespace zentrivo

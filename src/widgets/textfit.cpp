@@ -22,7 +22,8 @@ QStringList clueTextFitProblems(const QString &clueText) {
                             .arg(line);
     const int height = fm.lineSpacing() * static_cast<int>(lines.size());
     if (height > kClueHeight)
-        problems << QStringLiteral("clue text %1 px high, room for %2").arg(height).arg(kClueHeight);
+        problems
+            << QStringLiteral("clue text %1 px high, room for %2").arg(height).arg(kClueHeight);
     return problems;
 }
 
@@ -73,10 +74,14 @@ QStringList puzzleFitProblems(const PuzzleRecord &r) {
     QStringList p;
     p << clueTextFitProblems(QString::fromStdString(r.clueText()));
     p << introFitProblems(QString::fromStdString(r.content.intro));
-    for (const std::string &h : r.content.rowHeadings) p << rowHeadingFitProblems(shownAmpersands(h));
-    for (const std::string &h : r.headings) p << fillInHeadingFitProblems(QString::fromStdString(h));
-    for (const std::string &a : r.content.itemsA) p << headingPictureFitProblems(shownAmpersands(a));
-    for (int i = 5; i < 15; ++i) p << headingPictureFitProblems(shownAmpersands(r.content.rowHeadings[i]));
+    for (const std::string &h : r.content.rowHeadings)
+        p << rowHeadingFitProblems(shownAmpersands(h));
+    for (const std::string &h : r.headings)
+        p << fillInHeadingFitProblems(QString::fromStdString(h));
+    for (const std::string &a : r.content.itemsA)
+        p << headingPictureFitProblems(shownAmpersands(a));
+    for (int i = 5; i < 15; ++i)
+        p << headingPictureFitProblems(shownAmpersands(r.content.rowHeadings[i]));
     return p;
 }
 

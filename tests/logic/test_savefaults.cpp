@@ -12,8 +12,10 @@
 #include <random>
 
 #include "core/savefile.h"
+#include "testfiles.h"
 
 using namespace zentrivo;
+using namespace zentrivo::testing;
 
 namespace {
 
@@ -22,11 +24,6 @@ CellCodes board(int fill) {
     for (int i = 0; i < kCellCount; ++i)
         codes[static_cast<size_t>(i)] = std::int16_t((i + fill) % 3);
     return codes;
-}
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 // Names the file window would list: those matching "*.txt*", hidden ones too.

@@ -16,26 +16,16 @@
 
 #include "core/cells.h"
 #include "core/savefile.h"
+#include "testfiles.h"
 
 using namespace zentrivo;
+using namespace zentrivo::testing;
 
 Q_DECLARE_METATYPE(std::optional<SavedPuzzle>)
 
 namespace {
 
 std::string local(const QString &path) { return QFile::encodeName(path).toStdString(); }
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray("<unreadable>");
-    return f.readAll();
-}
-
-void put(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 CellCodes blankBoard() {
     CellCodes codes;

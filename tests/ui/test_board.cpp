@@ -74,10 +74,10 @@ private slots:
         Game g;
         FrmLogic *board = g.windows.logic();
         board->show();
-        QVERIFY(board->ImgRedO->isHidden());
-        QVERIFY(board->ImgPurpleO->isHidden());
-        QVERIFY(board->ImgErase->isVisible());
-        QWidget *w = board->CmdIntro;
+        QVERIFY(child<PictureBox>(board, "ImgRedO")->isHidden());
+        QVERIFY(child<PictureBox>(board, "ImgPurpleO")->isHidden());
+        QVERIFY(child<PictureBox>(board, "ImgErase")->isVisible());
+        QWidget *w = child<QPushButton>(board, "CmdIntro");
         QStringList names;
         for (int i = 0; i < 6; ++i) {
             names << w->objectName();
@@ -93,15 +93,15 @@ private slots:
         Game g;
         g.state.PuzzleNum = 1;
         FrmLogic *board = g.windows.logic();
-        const qint64 blank = key(board->Img[0]);
+        const qint64 blank = key(cellPicture(board, 0));
         for (int i = 0; i < kCellCount; ++i) {
-            QCOMPARE(int(board->Grid[i]), 2);
-            QCOMPARE(key(board->Img[i]), blank);
+            QCOMPARE(int(board->codes()[i]), 2);
+            QCOMPARE(key(cellPicture(board, i)), blank);
         }
         QCOMPARE(board->tools().SelectedTool, kToolX);
-        QCOMPARE(board->ImgX->border(), PictureBox::Border::Sunken);
-        QCOMPARE(board->ImgO->border(), PictureBox::Border::Flat);
-        QCOMPARE(board->ImgErase->border(), PictureBox::Border::Flat);
+        QCOMPARE(child<PictureBox>(board, "ImgX")->border(), PictureBox::Border::Sunken);
+        QCOMPARE(child<PictureBox>(board, "ImgO")->border(), PictureBox::Border::Flat);
+        QCOMPARE(child<PictureBox>(board, "ImgErase")->border(), PictureBox::Border::Flat);
         QCOMPARE(board->pos(), QPoint(0, 0));
     }
 
@@ -110,32 +110,32 @@ private slots:
         g.state.PuzzleNum = 3;
         FrmLogic *board = g.windows.logic();
         board->show();
-        click(board->ImgO);
-        click(board->Img[5]);
-        click(board->Img[5]);  // no toggling
-        QCOMPARE(int(board->Grid[5]), 1);
-        QCOMPARE(key(board->Img[5]), key(board->ImgO));
-        click(board->ImgX);
-        click(board->Img[149]);
-        QCOMPARE(int(board->Grid[149]), 0);
-        QCOMPARE(key(board->Img[149]), key(board->ImgX));
+        click(child<PictureBox>(board, "ImgO"));
+        click(cellPicture(board, 5));
+        click(cellPicture(board, 5));  // no toggling
+        QCOMPARE(int(board->codes()[5]), 1);
+        QCOMPARE(key(cellPicture(board, 5)), key(child<PictureBox>(board, "ImgO")));
+        click(child<PictureBox>(board, "ImgX"));
+        click(cellPicture(board, 149));
+        QCOMPARE(int(board->codes()[149]), 0);
+        QCOMPARE(key(cellPicture(board, 149)), key(child<PictureBox>(board, "ImgX")));
         // Eraser twice, then a cell: erased once, back to X.
-        click(board->ImgErase);
-        click(board->ImgErase);
-        QCOMPARE(board->ImgErase->border(), PictureBox::Border::Sunken);
-        click(board->Img[5]);
-        QCOMPARE(int(board->Grid[5]), 2);
+        click(child<PictureBox>(board, "ImgErase"));
+        click(child<PictureBox>(board, "ImgErase"));
+        QCOMPARE(child<PictureBox>(board, "ImgErase")->border(), PictureBox::Border::Sunken);
+        click(cellPicture(board, 5));
+        QCOMPARE(int(board->codes()[5]), 2);
         QCOMPARE(board->tools().SelectedTool, kToolX);
-        QCOMPARE(board->ImgX->border(), PictureBox::Border::Sunken);
-        QCOMPARE(board->ImgErase->border(), PictureBox::Border::Flat);
+        QCOMPARE(child<PictureBox>(board, "ImgX")->border(), PictureBox::Border::Sunken);
+        QCOMPARE(child<PictureBox>(board, "ImgErase")->border(), PictureBox::Border::Flat);
         // Eraser hidden behind X: the next click still erases.
-        click(board->ImgErase);
-        click(board->ImgX);
-        click(board->ImgErase);
+        click(child<PictureBox>(board, "ImgErase"));
+        click(child<PictureBox>(board, "ImgX"));
+        click(child<PictureBox>(board, "ImgErase"));
         QCOMPARE(board->tools().SelectedTool, kToolEraser);
-        QCOMPARE(board->ImgX->border(), PictureBox::Border::Sunken);
-        click(board->Img[149]);
-        QCOMPARE(int(board->Grid[149]), 2);
+        QCOMPARE(child<PictureBox>(board, "ImgX")->border(), PictureBox::Border::Sunken);
+        click(cellPicture(board, 149));
+        QCOMPARE(int(board->codes()[149]), 2);
         QCOMPARE(board->tools().SelectedTool, kToolX);
         board->hide();
     }
@@ -151,19 +151,19 @@ private slots:
         g.state.WhereFrom = kWhereOpen;
         FrmLogic *board = g.windows.logic();
         QCOMPARE(int(g.state.WhereFrom), 0);
-        QCOMPARE(int(board->Grid[index("0101")]), 0);
-        QCOMPARE(key(board->Img[index("0101")]), key(board->ImgX));
-        QCOMPARE(int(board->Grid[index("0102")]), 1);
-        QCOMPARE(key(board->Img[index("0102")]), key(board->ImgO));
-        QCOMPARE(int(board->Grid[index("0103")]), 2);
-        QCOMPARE(int(board->Grid[index("0104")]), 2);
-        QCOMPARE(int(board->Grid[index("1505")]), 2);
+        QCOMPARE(int(board->codes()[index("0101")]), 0);
+        QCOMPARE(key(cellPicture(board, index("0101"))), key(child<PictureBox>(board, "ImgX")));
+        QCOMPARE(int(board->codes()[index("0102")]), 1);
+        QCOMPARE(key(cellPicture(board, index("0102"))), key(child<PictureBox>(board, "ImgO")));
+        QCOMPARE(int(board->codes()[index("0103")]), 2);
+        QCOMPARE(int(board->codes()[index("0104")]), 2);
+        QCOMPARE(int(board->codes()[index("1505")]), 2);
         QCOMPARE(board->windowTitle(), QString("Zentrivo 2.0 - #12 - Yachts"));
         // Next starts the following puzzle blank.
         board->CmdNext_Click();
         QCOMPARE(int(g.state.PuzzleNum), 13);
-        QCOMPARE(int(board->Grid[index("0101")]), 2);
-        QCOMPARE(int(board->Grid[index("0102")]), 2);
+        QCOMPARE(int(board->codes()[index("0101")]), 2);
+        QCOMPARE(int(board->codes()[index("0102")]), 2);
     }
 
     void next_data() {
@@ -185,13 +185,13 @@ private slots:
         g.state.PuzzleNum = std::int16_t(from);
         FrmLogic *board = g.windows.logic();
         board->show();
-        click(board->ImgO);
-        click(board->Img[0]);
+        click(child<PictureBox>(board, "ImgO"));
+        click(cellPicture(board, 0));
         board->CmdNext_Click();
         QCOMPARE(int(g.state.PuzzleNum), to);
         QCOMPARE(g.windows.loadedLogic() == board, stays);
         if (stays) {
-            QCOMPARE(int(board->Grid[0]), 2);
+            QCOMPARE(int(board->codes()[0]), 2);
             QCOMPARE(board->tools().SelectedTool, kToolX);
             if (to == 25)
                 QCOMPARE(board->windowTitle(), QString("Zentrivo 2.0 - #25 - Affluent Neighbors"));
@@ -227,28 +227,28 @@ private slots:
         g.state.PuzzleNum = 1;
         FrmLogic *board = g.windows.logic();
         QCOMPARE(board->windowTitle(), QString("Zentrivo 2.0 - #1 - Conferences"));
-        QCOMPARE(board->CmdIntro->text(), QString("Problem #1 &Intro"));
-        QCOMPARE(board->LblS[0]->text(), QString("1st Floor"));
-        QCOMPARE(board->LblS[14]->text(), QString("Chefs"));
-        QVERIFY(board->LblClues->text().startsWith("* "));
-        QVERIFY(!board->LblClues->text().contains('\r'));
-        const QString clues = board->LblClues->text();
+        QCOMPARE(child<QPushButton>(board, "CmdIntro")->text(), QString("Problem #1 &Intro"));
+        QCOMPARE(rowHeading(board, 0)->text(), QString("1st Floor"));
+        QCOMPARE(rowHeading(board, 14)->text(), QString("Chefs"));
+        QVERIFY(child<QLabel>(board, "LblClues")->text().startsWith("* "));
+        QVERIFY(!child<QLabel>(board, "LblClues")->text().contains('\r'));
+        const QString clues = child<QLabel>(board, "LblClues")->text();
         // Outside 1..25 the texts stay as they were; the cells still reset.
         for (int n : {0, 26}) {
-            click(board->ImgO);
-            click(board->Img[3]);
+            click(child<PictureBox>(board, "ImgO"));
+            click(cellPicture(board, 3));
             g.state.PuzzleNum = std::int16_t(n);
             board->Reloading();
             QCOMPARE(board->windowTitle(), QString("Zentrivo 2.0 - #1 - Conferences"));
-            QCOMPARE(board->CmdIntro->text(), QString("Problem #1 &Intro"));
-            QCOMPARE(board->LblS[0]->text(), QString("1st Floor"));
-            QCOMPARE(board->LblClues->text(), clues);
-            QCOMPARE(int(board->Grid[3]), 2);
+            QCOMPARE(child<QPushButton>(board, "CmdIntro")->text(), QString("Problem #1 &Intro"));
+            QCOMPARE(rowHeading(board, 0)->text(), QString("1st Floor"));
+            QCOMPARE(child<QLabel>(board, "LblClues")->text(), clues);
+            QCOMPARE(int(board->codes()[3]), 2);
             QCOMPARE(int(g.state.WhereFrom), 0);
         }
         g.state.PuzzleNum = 25;
         board->Reloading();
-        QCOMPARE(board->CmdIntro->text(), QString("Problem #25 &Intro"));
+        QCOMPARE(child<QPushButton>(board, "CmdIntro")->text(), QString("Problem #25 &Intro"));
     }
 
     void ampersandShownOnce() {
@@ -256,7 +256,7 @@ private slots:
         g.state.PuzzleNum = 10;
         FrmLogic *board = g.windows.logic();
         QStringList headings;
-        for (QLabel *l : board->LblS) headings << l->text();
+        for (int n = 0; n < 15; ++n) headings << rowHeading(board, n)->text();
         QVERIFY(headings.contains("Rum & Coke"));
     }
 
@@ -265,27 +265,31 @@ private slots:
         g.state.PuzzleNum = 1;
         FrmLogic *board = g.windows.logic();
         board->show();
-        click(board->ImgX);
-        click(board->Img[index("0105")]);  // X on a key cell
-        click(board->ImgO);
-        click(board->Img[index("0103")]);  // O off the key, in that block column
-        click(board->Img[index("0102")]);
-        const auto codes = board->Grid;
+        click(child<PictureBox>(board, "ImgX"));
+        click(cellPicture(board, index("0105")));  // X on a key cell
+        click(child<PictureBox>(board, "ImgO"));
+        click(cellPicture(board, index("0103")));  // O off the key, in that block column
+        click(cellPicture(board, index("0102")));
+        const auto codes = board->codes();
         for (int twice = 0; twice < 2; ++twice) {
             board->CmdAnswer_Click();
-            QCOMPARE(board->Grid, codes);
-            QCOMPARE(key(board->Img[index("0105")]), key(board->ImgRedO));
-            QCOMPARE(key(board->Img[index("1505")]), key(board->ImgRedO));
-            QCOMPARE(key(board->Img[index("0103")]), key(board->ImgPurpleO));
-            QCOMPARE(key(board->Img[index("0102")]), key(board->ImgPurpleO));
-            QCOMPARE(key(board->Img[index("0101")]),
-                     key(board->Img[index("0104")]));  // blank stays
+            QCOMPARE(board->codes(), codes);
+            QCOMPARE(key(cellPicture(board, index("0105"))),
+                     key(child<PictureBox>(board, "ImgRedO")));
+            QCOMPARE(key(cellPicture(board, index("1505"))),
+                     key(child<PictureBox>(board, "ImgRedO")));
+            QCOMPARE(key(cellPicture(board, index("0103"))),
+                     key(child<PictureBox>(board, "ImgPurpleO")));
+            QCOMPARE(key(cellPicture(board, index("0102"))),
+                     key(child<PictureBox>(board, "ImgPurpleO")));
+            QCOMPARE(key(cellPicture(board, index("0101"))),
+                     key(cellPicture(board, index("0104"))));  // blank stays
         }
         // Marking after the reveal paints the ordinary mark.
-        click(board->ImgX);
-        click(board->Img[index("0103")]);
-        QCOMPARE(key(board->Img[index("0103")]), key(board->ImgX));
-        QCOMPARE(int(board->Grid[index("0103")]), 0);
+        click(child<PictureBox>(board, "ImgX"));
+        click(cellPicture(board, index("0103")));
+        QCOMPARE(key(cellPicture(board, index("0103"))), key(child<PictureBox>(board, "ImgX")));
+        QCOMPARE(int(board->codes()[index("0103")]), 0);
         QCOMPARE(board->tools().SelectedTool, kToolX);
         board->hide();
     }
@@ -300,7 +304,7 @@ private slots:
         Game g;
         g.state.PuzzleNum = 4;
         FrmLogic *board = g.windows.logic();
-        QCOMPARE(centre(board->Img[7]), QColor(Qt::white));
+        QCOMPARE(centre(cellPicture(board, 7)), QColor(Qt::white));
         // A different blank picture on disk shows on the next erase only.
         QImage red(23, 23, QImage::Format_RGB32);
         red.fill(Qt::red);
@@ -308,18 +312,18 @@ private slots:
         QVERIFY(red.save("QRX-Images/blank.gif", "PNG"));
         board->ImgErase_Click();
         board->Img_Click(7);
-        QCOMPARE(centre(board->Img[7]), QColor(Qt::red));
-        QCOMPARE(centre(board->Img[8]), QColor(Qt::white));
+        QCOMPARE(centre(cellPicture(board, 7)), QColor(Qt::red));
+        QCOMPARE(centre(cellPicture(board, 8)), QColor(Qt::white));
         // Without the folder: X and O still show, a blanked cell is white.
         QVERIFY(QDir("QRX-Images").removeRecursively());
         board->ImgO_Click();
         board->Img_Click(9);
-        QCOMPARE(key(board->Img[9]), key(board->ImgO));
+        QCOMPARE(key(cellPicture(board, 9)), key(child<PictureBox>(board, "ImgO")));
         board->ImgErase_Click();
         board->Img_Click(9);
-        QCOMPARE(int(board->Grid[9]), 2);
-        QCOMPARE(centre(board->Img[9]), QColor(Qt::white));
-        QCOMPARE(board->Img[9]->pixmap().size(), QSize(23, 23));
+        QCOMPARE(int(board->codes()[9]), 2);
+        QCOMPARE(centre(cellPicture(board, 9)), QColor(Qt::white));
+        QCOMPARE(cellPicture(board, 9)->pixmap().size(), QSize(23, 23));
     }
 
     void missingFolderOpensEveryWindow() {
@@ -328,8 +332,8 @@ private slots:
         Game g;
         g.state.PuzzleNum = 5;
         FrmLogic *board = g.windows.logic();
-        QCOMPARE(board->ImgTop->pixmap().size(), QSize(358, 81));
-        QCOMPARE(int(board->Grid[0]), 2);
+        QCOMPARE(child<PictureBox>(board, "ImgTop")->pixmap().size(), QSize(358, 81));
+        QCOMPARE(int(board->codes()[0]), 2);
         whenModal([&](QWidget *w) { w->close(); });
         board->CmdIntro_Click();
         QCOMPARE(visibleTopLevels(), 0);

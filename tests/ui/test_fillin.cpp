@@ -17,11 +17,12 @@
 #include "catalogue/catalogue.h"
 #include "files/frmfiles.h"
 #include "fillin/frmfillin.h"
-#include "script.h"
+#include "harness.h"
 #include "widgets/buttons.h"
 #include "widgets/filelists.h"
 
 using namespace zentrivo;
+using zentrivo::testing::child;
 using zentrivo::testing::Script;
 
 namespace {
@@ -144,7 +145,8 @@ private slots:
         Script s(windows);
         QStringList seen;
         bool focusOnFirstBox = false, stillShownAfterEscape = false, keptWhileHidden = false;
-        s.on<FrmLogic>([](FrmLogic *board) { board->CmdShowFillIn->click(); });
+        s.on<FrmLogic>(
+            [](FrmLogic *board) { child<QPushButton>(board, "CmdShowFillIn")->click(); });
         s.on<FrmFillIn>([&](FrmFillIn *grid) {
             focusOnFirstBox = grid->focusWidget() == box(grid, "Txt0102");
             QTest::keyClicks(box(grid, "Txt0102"), QStringLiteral("Ben"));
@@ -155,17 +157,17 @@ private slots:
         });
         s.on<FrmLogic>([&](FrmLogic *board) {
             keptWhileHidden = windows.loadedFillIn() && !windows.loadedFillIn()->isVisible();
-            board->CmdShowFillIn->click();
+            child<QPushButton>(board, "CmdShowFillIn")->click();
         });
         s.on<FrmFillIn>([&](FrmFillIn *grid) {
             seen << box(grid, "Txt0102")->text() << box(grid, "Txt0405")->text()
                  << grid->LblTitle->text() << grid->findChild<QLabel *>("Lbl4")->text();
             grid->CmdHide->click();
         });
-        s.on<FrmLogic>([](FrmLogic *board) { board->CmdExit->click(); });
+        s.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
         s.start();
         windows.logic()->exec();
-        QVERIFY2(s.finished(), qPrintable(s.failures_.join(", ")));
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
         QVERIFY(focusOnFirstBox);
         QVERIFY(stillShownAfterEscape);
         QVERIFY(keptWhileHidden);
@@ -191,7 +193,8 @@ private slots:
         QStringList notes;
         QString title;
         bool unloadedOnTheBoard = false;
-        s.on<FrmLogic>([](FrmLogic *board) { board->CmdShowFillIn->click(); });
+        s.on<FrmLogic>(
+            [](FrmLogic *board) { child<QPushButton>(board, "CmdShowFillIn")->click(); });
         s.on<FrmFillIn>([&](FrmFillIn *grid) {
             QTest::keyClicks(box(grid, "Txt0101"), QStringLiteral("2nd Floor"));
             QTest::keyClicks(box(grid, "Txt0305"), QStringLiteral("Chefs"));
@@ -202,10 +205,10 @@ private slots:
         });
         s.on<FrmLogic>([&](FrmLogic *board) {
             if (how == QLatin1String("next")) {
-                board->CmdNext->click();
+                child<QPushButton>(board, "CmdNext")->click();
                 unloadedOnTheBoard = !windows.loadedFillIn();
             } else if (how == QLatin1String("exit")) {
-                board->CmdExit->click();
+                child<QPushButton>(board, "CmdExit")->click();
             } else if (how == QLatin1String("board close")) {
                 board->close();
             }
@@ -213,19 +216,20 @@ private slots:
         if (how == QLatin1String("exit") || how == QLatin1String("board close")) {
             s.start();
             menu.CmdPuz[0]->click();
-            QVERIFY2(s.failures_.isEmpty(), qPrintable(s.failures_.join(", ")));
+            QVERIFY2(s.failures().isEmpty(), qPrintable(s.failures()));
             unloadedOnTheBoard = !windows.loadedFillIn();
         }
-        s.on<FrmLogic>([](FrmLogic *board) { board->CmdShowFillIn->click(); });
+        s.on<FrmLogic>(
+            [](FrmLogic *board) { child<QPushButton>(board, "CmdShowFillIn")->click(); });
         s.on<FrmFillIn>([&](FrmFillIn *grid) {
             notes = allNotes(grid);
             title = grid->LblTitle->text();
             grid->CmdHide->click();
         });
-        s.on<FrmLogic>([](FrmLogic *board) { board->CmdExit->click(); });
+        s.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
         s.start();
         menu.CmdPuz[0]->click();
-        QVERIFY2(s.finished(), qPrintable(s.failures_.join(", ")));
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
         if (how != QLatin1String("close box")) QVERIFY(unloadedOnTheBoard);
         QCOMPARE(notes, QStringList(QVector<QString>(20)));
         // After Next the grid belongs to the new puzzle.
@@ -251,20 +255,21 @@ private slots:
         FrmMain menu(windows);
 
         Script save(windows);
-        save.on<FrmLogic>([](FrmLogic *board) { board->CmdShowFillIn->click(); });
+        save.on<FrmLogic>(
+            [](FrmLogic *board) { child<QPushButton>(board, "CmdShowFillIn")->click(); });
         save.on<FrmFillIn>([](FrmFillIn *grid) {
             QTest::keyClicks(box(grid, "Txt0201"), QStringLiteral("Ballroom"));
             grid->CmdHide->click();
         });
-        save.on<FrmLogic>([](FrmLogic *board) { board->CmdSave->click(); });
+        save.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdSave")->click(); });
         save.on<FrmFiles>([](FrmFiles *files) {
             QTest::keyClicks(files->TxtFileName, QStringLiteral("notes"));
             files->OKButton->click();
         });
-        save.on<FrmLogic>([](FrmLogic *board) { board->CmdExit->click(); });
+        save.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
         save.start();
         menu.CmdPuz[0]->click();
-        QVERIFY2(save.finished(), qPrintable(save.failures_.join(", ")));
+        QVERIFY2(save.finished(), qPrintable(save.failures()));
         QFile file(QStringLiteral("notes.txt"));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QVERIFY(!file.readAll().contains("Ballroom"));
@@ -281,16 +286,17 @@ private slots:
             files->filList_Click();
             files->OKButton->click();
         });
-        open.on<FrmLogic>([](FrmLogic *board) { board->CmdShowFillIn->click(); });
+        open.on<FrmLogic>(
+            [](FrmLogic *board) { child<QPushButton>(board, "CmdShowFillIn")->click(); });
         open.on<FrmFillIn>([&](FrmFillIn *grid) {
             notes = allNotes(grid);
             title = grid->LblTitle->text();
             grid->CmdHide->click();
         });
-        open.on<FrmLogic>([](FrmLogic *board) { board->CmdExit->click(); });
+        open.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
         open.start();
         menu.CmdOpenSaved->click();
-        QVERIFY2(open.finished(), qPrintable(open.failures_.join(", ")));
+        QVERIFY2(open.finished(), qPrintable(open.failures()));
         QCOMPARE(title, QStringLiteral("Logic Problem #1 - Conferences"));
         QCOMPARE(notes, QStringList(QVector<QString>(20)));
     }

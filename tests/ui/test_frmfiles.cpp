@@ -25,111 +25,16 @@
 #include "catalogue/catalogue.h"
 #include "core/savefile.h"
 #include "files/frmfiles.h"
+#include "harness.h"
+#include "testfiles.h"
 #include "widgets/buttons.h"
 #include "widgets/filelists.h"
 #include "widgets/picturebox.h"
 
 using namespace zentrivo;
+using namespace zentrivo::testing;
 
 namespace {
-
-// Steps run one at a time on the modal window on top. A step waits until a
-// window of its kind is on top, then queues the next step before it runs, so
-// that a step which opens a modal window finds the next step waiting inside
-// that window's loop. A step that never finds its window, or a script that
-// stalls, closes every modal window so that the test ends instead of
-// waiting for a click.
-class Script {
-public:
-    explicit Script(Windows &w) : windows_(w) {
-        watchdog_.setSingleShot(true);
-        QObject::connect(&watchdog_, &QTimer::timeout, [this] { abort("timed out"); });
-        sweeper_.setInterval(20);
-        QObject::connect(&sweeper_, &QTimer::timeout, [this] { closeModals(); });
-    }
-
-    template <class T>
-    void on(std::function<void(T *)> step) {
-        steps_.push_back({[](QWidget *top) { return qobject_cast<T *>(top) != nullptr; },
-                          [step](QWidget *top) { step(qobject_cast<T *>(top)); },
-                          QString::fromLatin1(T::staticMetaObject.className())});
-    }
-    void start() {
-        watchdog_.start(30000);
-        post();
-    }
-    bool finished() const { return steps_.empty() && failures_.isEmpty(); }
-    QString failures() const { return failures_.join(QStringLiteral(", ")); }
-
-private:
-    struct Step {
-        std::function<bool(QWidget *)> fits;
-        std::function<void(QWidget *)> run;
-        QString expected;
-    };
-
-    // A short delay lets a window that is closing finish closing first.
-    void post(int tries = 0) {
-        // Tied to the script: a step still queued when it ends never runs.
-        QTimer::singleShot(5, &context_, [this, tries] {
-            if (steps_.empty()) return;
-            QWidget *top = QApplication::activeModalWidget();
-            if (!steps_.front().fits(top)) {
-                if (tries < 400) return post(tries + 1);
-                abort(QStringLiteral("step %1 expected %2 and found %3")
-                          .arg(done_ + 1)
-                          .arg(steps_.front().expected,
-                               top ? QString::fromLatin1(top->metaObject()->className()) + " " +
-                                         top->windowTitle()
-                                   : QStringLiteral("no window")));
-                return;
-            }
-            const Step step = steps_.front();
-            steps_.pop_front();
-            ++done_;
-            post();
-            step.run(top);
-        });
-    }
-    void abort(const QString &why) {
-        failures_ << why;
-        steps_.clear();
-        sweeper_.start();
-        closeModals();
-    }
-    void closeModals() {
-        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget()))
-            box->done(QMessageBox::Cancel);
-        else
-            windows_.unloadAll();
-    }
-
-    Windows &windows_;
-    std::deque<Step> steps_;
-    QStringList failures_;
-    int done_ = 0;
-    QTimer watchdog_, sweeper_;
-    QObject context_;
-};
-
-struct Game {
-    GameState state;
-    Windows windows{state};
-    FrmMain menu{windows};
-    Game() { menu.Form_Load(); }
-};
-
-QByteArray contents(const QString &path) {
-    QFile f(path);
-    if (!f.open(QIODevice::ReadOnly)) return QByteArray("<unreadable>");
-    return f.readAll();
-}
-
-void put(const QString &path, const QByteArray &bytes) {
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
 
 QByteArray savedText(int puzzle, const CellCodes &codes) {
     return QByteArray::fromStdString(saveFileText(static_cast<std::int16_t>(puzzle), codes));
@@ -187,7 +92,7 @@ CellCodes markSome(FrmLogic *board) {
     board->ImgO_Click();
     for (int cell : {1, 15, 80, 130}) board->Img_Click(cell);
     board->ImgX_Click();
-    return board->Grid;
+    return board->codes();
 }
 
 }  // namespace
@@ -428,7 +333,7 @@ private slots:
         bool endingHidden = false;
         s.on<FrmLogic>([&](FrmLogic *board) {
             marks = markSome(board);
-            board->CmdSave->click();
+            child<QPushButton>(board, "CmdSave")->click();
         });
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(folder());
@@ -443,9 +348,9 @@ private slots:
         });
         s.on<FrmLogic>([&](FrmLogic *board) {
             QVERIFY(!game.windows.loadedFiles());
-            QVERIFY(board->Grid == marks);
+            QVERIFY(board->codes() == marks);
             QCOMPARE(game.state.WhereFrom, kWhereSave);
-            board->CmdExit->click();
+            child<QPushButton>(board, "CmdExit")->click();
         });
         s.start();
         game.menu.CmdPuz[11]->click();
@@ -478,7 +383,7 @@ private slots:
         QString problem;
         s.on<FrmLogic>([&](FrmLogic *board) {
             marks = markSome(board);
-            board->CmdSave->click();
+            child<QPushButton>(board, "CmdSave")->click();
         });
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(folder());
@@ -498,7 +403,7 @@ private slots:
         });
         s.on<FrmLogic>([&](FrmLogic *board) {
             QVERIFY(!game.windows.loadedFiles());
-            board->CmdExit->click();
+            child<QPushButton>(board, "CmdExit")->click();
         });
         s.start();
         game.menu.CmdPuz[11]->click();
@@ -526,7 +431,7 @@ private slots:
         bool stayedOpen = false;
         s.on<FrmLogic>([&](FrmLogic *board) {
             marks = markSome(board);
-            board->CmdSave->click();
+            child<QPushButton>(board, "CmdSave")->click();
         });
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(obstacle == QLatin1String("folder") ? folder() : file("gone"));
@@ -548,8 +453,8 @@ private slots:
             w->OKButton->click();
         });
         s.on<FrmLogic>([&](FrmLogic *board) {
-            QVERIFY(board->Grid == marks);
-            board->CmdExit->click();
+            QVERIFY(board->codes() == marks);
+            child<QPushButton>(board, "CmdExit")->click();
         });
         s.start();
         game.menu.CmdPuz[11]->click();
@@ -578,7 +483,7 @@ private slots:
         bool same = false;
         s.on<FrmLogic>([&](FrmLogic *board) {
             marks = markSome(board);
-            board->CmdSave->click();
+            child<QPushButton>(board, "CmdSave")->click();
         });
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(folder());
@@ -589,15 +494,16 @@ private slots:
                 w->CancelButton->click();
         });
         s.on<FrmLogic>([&](FrmLogic *board) {
-            same = board->Grid == marks && !game.windows.loadedFiles();
+            same = board->codes() == marks && !game.windows.loadedFiles();
             for (int cell : {0, 1, 15}) {
-                const PictureBox *shown = board->Img[static_cast<size_t>(cell)];
-                const PictureBox *tool =
-                    marks[static_cast<size_t>(cell)] == kCodeO ? board->ImgO : board->ImgX;
+                const PictureBox *shown = cellPicture(board, cell);
+                const PictureBox *tool = marks[static_cast<size_t>(cell)] == kCodeO
+                                             ? child<PictureBox>(board, "ImgO")
+                                             : child<PictureBox>(board, "ImgX");
                 same = same && shown->pixmap().cacheKey() == tool->pixmap().cacheKey();
             }
             QCOMPARE(game.state.WhereFrom, kWhereNone);
-            board->CmdExit->click();
+            child<QPushButton>(board, "CmdExit")->click();
         });
         s.start();
         game.menu.CmdPuz[11]->click();
@@ -630,8 +536,8 @@ private slots:
         s.on<FrmLogic>([&](FrmLogic *board) {
             CellCodes blanks;
             blanks.fill(kCodeBlank);
-            blank = board->Grid == blanks;
-            board->CmdExit->click();
+            blank = board->codes() == blanks;
+            child<QPushButton>(board, "CmdExit")->click();
         });
         s.start();
         game.menu.CmdPuz[2]->click();
@@ -730,15 +636,15 @@ private slots:
             board->Img_Click(99);
             board->ImgErase_Click();
             board->Img_Click(0);  // erased again: back to blank
-            marks = board->Grid;
-            board->CmdSave->click();
+            marks = board->codes();
+            child<QPushButton>(board, "CmdSave")->click();
         });
         s.on<FrmFiles>([&](FrmFiles *w) {
             w->dirList->setPath(folder());
             typeName(w->TxtFileName, QStringLiteral("half done"));
             w->OKButton->click();
         });
-        s.on<FrmLogic>([](FrmLogic *board) { board->CmdExit->click(); });
+        s.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
         s.start();
         game.menu.CmdPuz[11]->click();
         QVERIFY2(s.finished(), qPrintable(s.failures()));
@@ -755,20 +661,22 @@ private slots:
         s.on<FrmLogic>([&](FrmLogic *board) {
             if (game.windows.loadedFiles() || (fileWindow && fileWindow->isVisible()))
                 problems << "the file window is still open";
-            if (board->Grid != marks) problems << "the marks differ";
+            if (board->codes() != marks) problems << "the marks differ";
             for (int i = 0; i < kCellCount; ++i) {
                 const std::int16_t code = marks[static_cast<size_t>(i)];
-                const qint64 shown = board->Img[static_cast<size_t>(i)]->pixmap().cacheKey();
-                if (code == kCodeX && shown != board->ImgX->pixmap().cacheKey())
+                const qint64 shown = cellPicture(board, i)->pixmap().cacheKey();
+                if (code == kCodeX &&
+                    shown != child<PictureBox>(board, "ImgX")->pixmap().cacheKey())
                     problems << QString::fromStdString("no X on " + cellAt(i).digits());
-                if (code == kCodeO && shown != board->ImgO->pixmap().cacheKey())
+                if (code == kCodeO &&
+                    shown != child<PictureBox>(board, "ImgO")->pixmap().cacheKey())
                     problems << QString::fromStdString("no O on " + cellAt(i).digits());
             }
             if (board->tools().SelectedTool != kToolX) problems << "the X tool is not selected";
             if (board->windowTitle() != QString::fromStdString(findPuzzle(12)->boardCaption))
                 problems << "caption " + board->windowTitle();
             if (game.state.WhereFrom != kWhereNone) problems << "still restoring";
-            board->CmdExit->click();
+            child<QPushButton>(board, "CmdExit")->click();
         });
         s.start();
         game.menu.CmdOpenSaved->click();

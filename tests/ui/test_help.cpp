@@ -11,10 +11,10 @@
 #include "app/frmmain.h"
 #include "app/windows.h"
 #include "core/helptexts.h"
+#include "harness.h"
 #include "help/frmexamples.h"
 #include "help/frmhx.h"
 #include "help/frminstructions.h"
-#include "script.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/picturebox.h"
@@ -88,7 +88,7 @@ private slots:
         QCOMPARE(w->CmdEx3->text(), QStringLiteral("Example 3"));
         QCOMPARE(w->CmdExit->text(), QStringLiteral("&Close"));
         w->exec();
-        QVERIFY2(s.finished(), qPrintable(s.failures_.join(", ")));
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
         QCOMPARE(focused, static_cast<QWidget *>(w->CmdExit));
         QCOMPARE(chain, (QStringList{"CmdExit", "txtInstructions", "CmdEx1", "CmdEx3", "CmdExit"}));
         QVERIFY(!windows.loadedInstructions());
@@ -136,7 +136,7 @@ private slots:
         s.on<FrmInstructions>([](FrmInstructions *w) { w->CmdExit->click(); });
         s.start();
         windows.instructions()->exec();
-        QVERIFY2(s.finished(), qPrintable(s.failures_.join(", ")));
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
         QCOMPARE(seen, (QStringList{kThree, kOneAndTwo, kThree}));
         QCOMPARE(caption, QStringLiteral("Zentrivo 2.0 - Examples"));
         QVERIFY(!windows.loadedExamples());
@@ -234,7 +234,7 @@ private slots:
             pressAccessKey(&menu, key);
             QTRY_VERIFY(opened.size() > before && !QApplication::activeModalWidget());
         }
-        QVERIFY2(s.finished(), qPrintable(s.failures_.join(", ")));
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
         QCOMPARE(opened, (QStringList{"FrmInstructions", "FrmHx", "FrmInstructions", "FrmHx"}));
         QVERIFY(!windows.loadedInstructions() && !windows.loadedHistory());
         menu.hide();

@@ -75,7 +75,7 @@ private slots:
         whenModal([&](QWidget *w) {
             auto *board = qobject_cast<FrmLogic *>(w);
             QCOMPARE(board->windowTitle(), QString("Zentrivo 2.0 - #3 - Music Lessons"));
-            QCOMPARE(int(board->Grid[0]), 2);
+            QCOMPARE(int(board->codes()[0]), 2);
             board->CmdExit_Click();
         });
         QTest::mouseClick(g.menu.CmdPuz[2], Qt::LeftButton);

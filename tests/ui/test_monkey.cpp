@@ -76,17 +76,20 @@ private slots:
         auto check = [&] {
             FrmLogic *board = g.windows.loadedLogic();
             if (!board) return;
-            const qint64 x = board->ImgX->pixmap().cacheKey(), o = board->ImgO->pixmap().cacheKey();
-            const qint64 red = board->ImgRedO->pixmap().cacheKey();
-            const qint64 struck = board->ImgPurpleO->pixmap().cacheKey();
+            const qint64 x = child<PictureBox>(board, "ImgX")->pixmap().cacheKey(),
+                         o = child<PictureBox>(board, "ImgO")->pixmap().cacheKey();
+            const qint64 red = child<PictureBox>(board, "ImgRedO")->pixmap().cacheKey();
+            const qint64 struck = child<PictureBox>(board, "ImgPurpleO")->pixmap().cacheKey();
+            const auto cells = cellPictures(board);
             for (int i = 0; i < kCellCount; ++i) {
-                const int code = board->Grid[static_cast<size_t>(i)];
-                const qint64 shown = board->Img[static_cast<size_t>(i)]->pixmap().cacheKey();
+                const int code = board->codes()[static_cast<size_t>(i)];
+                const qint64 shown = cells[static_cast<size_t>(i)]->pixmap().cacheKey();
                 const bool ok = (code == 0 || code == 1 || code == 2) &&
                                 (shown == red || shown == struck ||
                                  ((code == 0) == (shown == x) && (code == 1) == (shown == o)));
                 if (!ok) {
-                    qWarning("step %d: cell %d has code %d and a picture that does not match", steps, i, code);
+                    qWarning("step %d: cell %d has code %d and a picture that does not match",
+                             steps, i, code);
                     broken = true;
                 }
                 ++cellChecks;
@@ -112,17 +115,20 @@ private slots:
             check();
             QWidget *window = QApplication::activeModalWidget();
             if (!window) window = &g.menu;
-            seen << (qobject_cast<QMessageBox *>(window) ? QStringLiteral("QMessageBox") : window->objectName());
+            seen << (qobject_cast<QMessageBox *>(window) ? QStringLiteral("QMessageBox")
+                                                         : window->objectName());
             QList<QWidget *> targets;
             for (QWidget *w : window->findChildren<QWidget *>())
-                if (isTarget(w) && !(window == &g.menu && w->objectName() == "CmdExit")) targets << w;
+                if (isTarget(w) && !(window == &g.menu && w->objectName() == "CmdExit"))
+                    targets << w;
             const int kind = pick(10);
             if (kind == 0) {
-                if (window != &g.menu) window->close();  // the close box; the menu's would end the game
+                if (window != &g.menu)
+                    window->close();  // the close box; the menu's would end the game
             } else if (kind <= 2) {
-                static const int keys[] = {Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape,
-                                           Qt::Key_A,   Qt::Key_B,     Qt::Key_Down,   Qt::Key_Up,
-                                           Qt::Key_1,   Qt::Key_Period};
+                static const int keys[] = {
+                    Qt::Key_Tab, Qt::Key_Space, Qt::Key_Return, Qt::Key_Escape, Qt::Key_A,
+                    Qt::Key_B,   Qt::Key_Down,  Qt::Key_Up,     Qt::Key_1,      Qt::Key_Period};
                 QWidget *focus = QApplication::focusWidget();
                 if (!focus || focus->window() != window) focus = window;
                 const int key = keys[pick(10)];
@@ -137,7 +143,8 @@ private slots:
                 QTest::keyClick(window, Qt::Key(key), Qt::AltModifier);
             } else if (!targets.isEmpty()) {
                 QWidget *w = targets[pick(int(targets.size()))];
-                const QPoint at(1 + pick(std::max(1, w->width() - 2)), 1 + pick(std::max(1, w->height() - 2)));
+                const QPoint at(1 + pick(std::max(1, w->width() - 2)),
+                                1 + pick(std::max(1, w->height() - 2)));
                 if (pick(8) == 0)
                     QTest::mouseDClick(w, Qt::LeftButton, {}, at);
                 else
@@ -152,8 +159,9 @@ private slots:
         QCOMPARE(steps, wanted);
         QVERIFY(!QApplication::activeModalWidget());
         if (wanted >= 20000) {
-            for (const char *name : {"FrmMain", "FrmLogic", "FrmLogicIntro", "FrmFillIn", "FrmFiles",
-                                     "FrmInstructions", "FrmExamples", "FrmHx", "QMessageBox"})
+            for (const char *name :
+                 {"FrmMain", "FrmLogic", "FrmLogicIntro", "FrmFillIn", "FrmFiles",
+                  "FrmInstructions", "FrmExamples", "FrmHx", "QMessageBox"})
                 QVERIFY2(seen.contains(name), name);
         }
         // The menu's Exit leaves no window behind.
@@ -165,7 +173,7 @@ private slots:
             QFile file(f);
             QVERIFY(file.open(QIODevice::ReadOnly));
             const QByteArray bytes = file.readAll();
-            QVERIFY2(bytes.endsWith("\r\n") || f == "junk.txt.bak" , qPrintable(f));
+            QVERIFY2(bytes.endsWith("\r\n") || f == "junk.txt.bak", qPrintable(f));
         }
     }
 };

@@ -42,9 +42,10 @@ private slots:
 
     void marksDiffer() {
         const QImage x = builtInPicture("x.gif").toImage(), o = builtInPicture("o.gif").toImage();
-        const QImage red = builtInPicture("redo.gif").toImage(), struck = builtInPicture("purpleo.gif").toImage();
-        QVERIFY(ink(x, 11, 11) && !ink(o, 11, 11));      // an X crosses the centre, an O does not
-        QVERIFY(ink(o, 11, 4) || ink(o, 11, 5));           // the O's ring
+        const QImage red = builtInPicture("redo.gif").toImage(),
+                     struck = builtInPicture("purpleo.gif").toImage();
+        QVERIFY(ink(x, 11, 11) && !ink(o, 11, 11));  // an X crosses the centre, an O does not
+        QVERIFY(ink(o, 11, 4) || ink(o, 11, 5));     // the O's ring
         QCOMPARE(red.pixelColor(11, 11), QColor(Qt::white));
         QVERIFY(qRed(red.pixel(11, 5)) > 150 && qGreen(red.pixel(11, 5)) < 100);
         QVERIFY(struck.pixelColor(1, 11) != QColor(Qt::white));  // pale lavender ground

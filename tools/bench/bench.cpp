@@ -129,7 +129,7 @@ int main(int argc, char **argv) {
 
     QTemporaryDir dir;
     const QString path = dir.filePath("bench.txt");
-    const std::string bytes = saveFileText(12, board->Grid);
+    const std::string bytes = saveFileText(12, board->codes());
     const double ioFloor = medianMicros([&] {
         QFile out(path);
         out.open(QIODevice::WriteOnly);
@@ -140,7 +140,7 @@ int main(int argc, char **argv) {
         (void)in.readAll();
     });
     row("write and read a saved puzzle", medianMicros([&] {
-            WriteSaveFile(path.toStdString(), 12, board->Grid);
+            WriteSaveFile(path.toStdString(), 12, board->codes());
             (void)ReadSaveFile(path.toStdString());
         }),
         ioFloor, "write and read 304 bytes");

@@ -18,21 +18,26 @@ int catOf(int item) { return item / 5; }
 struct ResolvedFact {
     const Fact *fact;
     std::vector<int> items;
-    int order;     // category index for positional facts, -1 otherwise
-    unsigned cats; // bit mask of the categories the fact needs assigned
+    int order;      // category index for positional facts, -1 otherwise
+    unsigned cats;  // bit mask of the categories the fact needs assigned
 };
 
 bool positional(Fact::Kind kind) {
-    return kind == Fact::Kind::Before || kind == Fact::Kind::Offset ||
-           kind == Fact::Kind::NextTo;
+    return kind == Fact::Kind::Before || kind == Fact::Kind::Offset || kind == Fact::Kind::NextTo ||
+           kind == Fact::Kind::AtLeastLater || kind == Fact::Kind::AtLeastApart;
 }
 
 size_t expectedItems(Fact::Kind kind) {
     switch (kind) {
-        case Fact::Kind::Either: return 3;
-        case Fact::Kind::PairOf: return 4;
-        case Fact::Kind::AllDifferent: return 0;  // two or more
-        default: return 2;
+        case Fact::Kind::Either:
+        case Fact::Kind::EitherOrBoth:
+            return 3;
+        case Fact::Kind::PairOf:
+            return 4;
+        case Fact::Kind::AllDifferent:
+            return 0;  // two or more
+        default:
+            return 2;
     }
 }
 
@@ -66,15 +71,25 @@ int position(const Groups &g, int order, int x) {
 bool evaluate(const ResolvedFact &rf, const Groups &g) {
     const std::vector<int> &it = rf.items;
     switch (rf.fact->kind) {
-        case Fact::Kind::Same: return g[it[0]] == g[it[1]];
-        case Fact::Kind::Differ: return g[it[0]] != g[it[1]];
-        case Fact::Kind::Either: return (g[it[0]] == g[it[1]]) != (g[it[0]] == g[it[2]]);
+        case Fact::Kind::Same:
+            return g[it[0]] == g[it[1]];
+        case Fact::Kind::Differ:
+            return g[it[0]] != g[it[1]];
+        case Fact::Kind::Either:
+            return (g[it[0]] == g[it[1]]) != (g[it[0]] == g[it[2]]);
         case Fact::Kind::Before:
             return position(g, rf.order, it[0]) < position(g, rf.order, it[1]);
         case Fact::Kind::Offset:
             return position(g, rf.order, it[0]) == position(g, rf.order, it[1]) + rf.fact->k;
         case Fact::Kind::NextTo:
             return std::abs(position(g, rf.order, it[0]) - position(g, rf.order, it[1])) == 1;
+        case Fact::Kind::EitherOrBoth:
+            return g[it[0]] == g[it[1]] || g[it[0]] == g[it[2]];
+        case Fact::Kind::AtLeastLater:
+            return position(g, rf.order, it[0]) >= position(g, rf.order, it[1]) + rf.fact->k;
+        case Fact::Kind::AtLeastApart:
+            return std::abs(position(g, rf.order, it[0]) - position(g, rf.order, it[1])) >=
+                   rf.fact->k;
         case Fact::Kind::PairOf:
             return (g[it[0]] == g[it[2]] && g[it[1]] == g[it[3]]) ||
                    (g[it[0]] == g[it[3]] && g[it[1]] == g[it[2]]);
@@ -228,8 +243,7 @@ private:
     void record() {
         anyLeaf_ = true;
         for (int u : vars_) {
-            for (int a = 0; a < 5; ++a)
-                (groups_[u] == a ? sameSeen_ : diffSeen_)[u][a] = true;
+            for (int a = 0; a < 5; ++a) (groups_[u] == a ? sameSeen_ : diffSeen_)[u][a] = true;
             for (int v : vars_)
                 if (catOf(v) != catOf(u))
                     (groups_[u] == groups_[v] ? sameSeen_ : diffSeen_)[u][v] = true;
@@ -265,13 +279,110 @@ std::string shown(const std::string &heading) {
     return out;
 }
 
+// Errors in one clue's facts (or one reading of it): unknown items, wrong
+// item counts, categories that do not fit the kind of fact.
+void factErrors(const LogicPuzzle &puzzle, const std::vector<Fact> &facts, const std::string &where,
+                std::vector<std::string> &errors) {
+    if (facts.empty()) errors.push_back(where + "states no fact");
+    for (const Fact &f : facts) {
+        const ResolvedFact rf = resolve(puzzle, f);
+        bool known = true;
+        for (size_t i = 0; i < rf.items.size(); ++i)
+            if (rf.items[i] < 0) {
+                errors.push_back(where + "unknown item \"" + f.items[i] + "\"");
+                known = false;
+            }
+        const size_t want = expectedItems(f.kind);
+        if ((want && rf.items.size() != want) || (!want && rf.items.size() < 2)) {
+            errors.push_back(where + "wrong number of items in a fact");
+            continue;
+        }
+        if (f.butNotBoth && f.kind != Fact::Kind::Either)
+            errors.push_back(where + "\"but not both\" on a fact that is no either-or");
+        if (!known) continue;
+        const auto &it = rf.items;
+        auto cat = [&](size_t i) { return catOf(it[i]); };
+        switch (f.kind) {
+            case Fact::Kind::Same:
+            case Fact::Kind::Differ:
+                if (cat(0) == cat(1)) errors.push_back(where + "relates two items of one category");
+                break;
+            case Fact::Kind::Either:
+            case Fact::Kind::EitherOrBoth:
+                if (cat(0) == cat(1) || cat(0) == cat(2) || it[1] == it[2])
+                    errors.push_back(where + "either-or with overlapping categories");
+                break;
+            case Fact::Kind::PairOf:
+                if (cat(0) != cat(1) || cat(2) == cat(0) || cat(3) == cat(0) || it[0] == it[1] ||
+                    it[2] == it[3])
+                    errors.push_back(where +
+                                     "pair-of needs two items of one category and two of others");
+                break;
+            case Fact::Kind::AllDifferent:
+                for (size_t i = 0; i < it.size(); ++i)
+                    for (size_t j = i + 1; j < it.size(); ++j)
+                        if (it[i] == it[j])
+                            errors.push_back(where + "item repeated in all-different");
+                break;
+            default:
+                if (it[0] == it[1]) errors.push_back(where + "compares an item with itself");
+                if (f.kind == Fact::Kind::Offset && f.k == 0)
+                    errors.push_back(where + "offset of zero");
+                if ((f.kind == Fact::Kind::AtLeastLater || f.kind == Fact::Kind::AtLeastApart) &&
+                    f.k < 1)
+                    errors.push_back(where + "at-least distance below one");
+                break;
+        }
+    }
+}
+
+// An either/or between items of two different categories ("the veteran is
+// Ortega or Arnold") can be read inclusively unless the prose rules it out.
+bool inclusiveReadingOpen(const LogicPuzzle &puzzle, const Fact &f) {
+    if (f.kind != Fact::Kind::Either || f.butNotBoth || f.items.size() != 3) return false;
+    const int y = indexOf(puzzle, f.items[1]), z = indexOf(puzzle, f.items[2]);
+    return y >= 0 && z >= 0 && catOf(y) != catOf(z);
+}
+
+// The readings tried for clue c: those recorded, then the inclusive reading
+// of each open either/or the author has not recorded already (one recorded
+// as ruled out does not count: only "but not both" on the fact excuses it).
+std::vector<Misreading> readingsOf(const LogicPuzzle &puzzle, size_t c) {
+    std::vector<Misreading> readings;
+    if (c < puzzle.misreadings.size()) readings = puzzle.misreadings[c];
+    const std::vector<Fact> &facts = puzzle.clues[c];
+    for (size_t i = 0; i < facts.size(); ++i) {
+        if (!inclusiveReadingOpen(puzzle, facts[i])) continue;
+        const std::vector<std::string> &it = facts[i].items;
+        const Fact inclusive = eitherOrBoth(it[0], it[1], it[2]);
+        const bool recorded =
+            std::any_of(readings.begin(), readings.end(), [&](const Misreading &m) {
+                return m.ruledOutBy.empty() &&
+                       std::any_of(m.facts.begin(), m.facts.end(), [&](const Fact &f) {
+                           return f.kind == inclusive.kind && f.items == inclusive.items;
+                       });
+            });
+        if (recorded) continue;
+        std::vector<Fact> changed = facts;
+        changed[i] = inclusive;
+        readings.push_back(misreading("either/or taken inclusively: " + shown(it[0]) + " with " +
+                                          shown(it[1]) + ", " + shown(it[2]) + " or both",
+                                      std::move(changed)));
+    }
+    return readings;
+}
+
 }  // namespace
 
 LogicPuzzle logicPuzzle(const PuzzleRecord &record, std::vector<std::string> &errors) {
     LogicPuzzle p;
     for (int i = 0; i < 5; ++i) p.names[i] = record.content.itemsA[i];
     for (int i = 0; i < 15; ++i) p.names[5 + i] = record.content.rowHeadings[i];
-    for (const Clue &clue : record.content.clues) p.clues.push_back(clue.facts);
+    p.number = record.number;
+    for (const Clue &clue : record.content.clues) {
+        p.clues.push_back(clue.facts);
+        p.misreadings.push_back(clue.misreadings);
+    }
     for (const std::string &e : validateFacts(p)) errors.push_back(e);
     return p;
 }
@@ -284,50 +395,13 @@ std::vector<std::string> validateFacts(const LogicPuzzle &puzzle) {
                 errors.push_back("item name used twice: \"" + puzzle.names[i] + "\"");
     for (size_t c = 0; c < puzzle.clues.size(); ++c) {
         const std::string where = "clue " + std::to_string(c + 1) + ": ";
-        if (puzzle.clues[c].empty()) errors.push_back(where + "states no fact");
-        for (const Fact &f : puzzle.clues[c]) {
-            const ResolvedFact rf = resolve(puzzle, f);
-            bool known = true;
-            for (size_t i = 0; i < rf.items.size(); ++i)
-                if (rf.items[i] < 0) {
-                    errors.push_back(where + "unknown item \"" + f.items[i] + "\"");
-                    known = false;
-                }
-            const size_t want = expectedItems(f.kind);
-            if ((want && rf.items.size() != want) || (!want && rf.items.size() < 2)) {
-                errors.push_back(where + "wrong number of items in a fact");
-                continue;
-            }
-            if (!known) continue;
-            const auto &it = rf.items;
-            auto cat = [&](size_t i) { return catOf(it[i]); };
-            switch (f.kind) {
-                case Fact::Kind::Same:
-                case Fact::Kind::Differ:
-                    if (cat(0) == cat(1)) errors.push_back(where + "relates two items of one category");
-                    break;
-                case Fact::Kind::Either:
-                    if (cat(0) == cat(1) || cat(0) == cat(2) || it[1] == it[2])
-                        errors.push_back(where + "either-or with overlapping categories");
-                    break;
-                case Fact::Kind::PairOf:
-                    if (cat(0) != cat(1) || cat(2) == cat(0) || cat(3) == cat(0) || it[0] == it[1] ||
-                        it[2] == it[3])
-                        errors.push_back(where + "pair-of needs two items of one category and two of others");
-                    break;
-                case Fact::Kind::AllDifferent:
-                    for (size_t i = 0; i < it.size(); ++i)
-                        for (size_t j = i + 1; j < it.size(); ++j)
-                            if (it[i] == it[j]) errors.push_back(where + "item repeated in all-different");
-                    break;
-                default:
-                    if (it[0] == it[1]) errors.push_back(where + "compares an item with itself");
-                    if (f.kind == Fact::Kind::Offset && f.k == 0)
-                        errors.push_back(where + "offset of zero");
-                    break;
-            }
-        }
+        factErrors(puzzle, puzzle.clues[c], where, errors);
+        if (c < puzzle.misreadings.size())
+            for (const Misreading &m : puzzle.misreadings[c])
+                factErrors(puzzle, m.facts, where + "reading \"" + m.reading + "\": ", errors);
     }
+    if (puzzle.misreadings.size() > puzzle.clues.size())
+        errors.push_back("misreadings of a clue that does not exist");
     return errors;
 }
 
@@ -454,7 +528,8 @@ std::vector<std::string> formProblems(const PuzzleRecord &record) {
             if (l.size() > 38) problems.push_back(where + "line over 38 characters: \"" + l + "\"");
             if (l.find_first_of("\r\n\t") != std::string::npos)
                 problems.push_back(where + "control character in a line");
-            if (!l.empty() && l.back() == ' ') problems.push_back(where + "trailing blank: \"" + l + "\"");
+            if (!l.empty() && l.back() == ' ')
+                problems.push_back(where + "trailing blank: \"" + l + "\"");
             if (j == 0 && (l.size() < 2 || l[0] != '*'))
                 problems.push_back(where + "first line must start with \"*\"");
             if (j > 0 && (l.size() < 4 || l.compare(0, 3, "   ") != 0 || l[3] == ' '))
@@ -482,7 +557,8 @@ std::vector<std::string> formProblems(const PuzzleRecord &record) {
             problems.push_back("row heading empty or over 13 characters: \"" + h + "\"");
     }
     for (const std::string &a : c.itemsA)
-        if (a.empty() || a.size() > 13) problems.push_back("item of A empty or over 13 characters: \"" + a + "\"");
+        if (a.empty() || a.size() > 13)
+            problems.push_back("item of A empty or over 13 characters: \"" + a + "\"");
     for (const std::string &h : record.headings)
         if (h.size() > 11) problems.push_back("category heading over 11 characters");
     return problems;
@@ -500,6 +576,35 @@ std::string describe(const LogicPuzzle &puzzle, const Groups &groups) {
     return out;
 }
 
+std::string describe(const MisreadingOutcome &outcome) {
+    std::string out =
+        "clue " + std::to_string(outcome.clue) + " read as \"" + outcome.reading + "\": ";
+    if (outcome.solutions == 0)
+        out += "no solution";
+    else if (outcome.solutions == 1)
+        out += outcome.equalsKey ? "1 solution, the key" : "1 solution, not the key";
+    else
+        out += std::to_string(outcome.solutions) + " solutions";
+    if (outcome.ruledOut()) out += " (ruled out: " + outcome.ruledOutBy + ")";
+    return out;
+}
+
+void checkMisreadings(const LogicPuzzle &puzzle, const Groups &key, PuzzleReport &report) {
+    const std::string where = puzzle.number ? "puzzle " + std::to_string(puzzle.number) + ", " : "";
+    for (size_t c = 0; c < puzzle.clues.size(); ++c) {
+        for (const Misreading &m : readingsOf(puzzle, c)) {
+            LogicPuzzle other = puzzle;
+            other.clues[c] = m.facts;
+            const CountResult count = countSolutions(other);
+            MisreadingOutcome outcome{static_cast<int>(c) + 1, m.reading, count.solutions,
+                                      count.solutions == 1 && count.first == key, m.ruledOutBy};
+            if (!outcome.passes())
+                report.problems.push_back(where + describe(outcome) + ", needs exactly 1, the key");
+            report.misreadings.push_back(std::move(outcome));
+        }
+    }
+}
+
 PuzzleReport checkPuzzle(const PuzzleRecord &record, bool findDroppable) {
     PuzzleReport report;
     report.problems = formProblems(record);
@@ -508,6 +613,7 @@ PuzzleReport checkPuzzle(const PuzzleRecord &record, bool findDroppable) {
     const LogicPuzzle puzzle = logicPuzzle(record, errors);
     for (const std::string &e : errors) report.problems.push_back(e);
     if (!errors.empty()) return report;
+    report.factsChecked = true;
 
     const CountResult count = countSolutions(puzzle);
     report.solutions = count.solutions;
@@ -523,12 +629,14 @@ PuzzleReport checkPuzzle(const PuzzleRecord &record, bool findDroppable) {
         for (size_t c = 0; c < puzzle.clues.size(); ++c)
             for (const Fact &f : puzzle.clues[c])
                 if (!holds(puzzle, f, key))
-                    report.problems.push_back("clue " + std::to_string(c + 1) + " is false for the key");
+                    report.problems.push_back("clue " + std::to_string(c + 1) +
+                                              " is false for the key");
     }
     const DeductionResult d = deduce(puzzle);
     report.rounds = d.rounds;
     if (!d.solved)
-        report.problems.push_back("deduction alone stalls after " + std::to_string(d.rounds) + " rounds");
+        report.problems.push_back("deduction alone stalls after " + std::to_string(d.rounds) +
+                                  " rounds");
     else if (d.groups != key)
         report.problems.push_back("deduction reaches a different solution");
 
@@ -541,6 +649,7 @@ PuzzleReport checkPuzzle(const PuzzleRecord &record, bool findDroppable) {
                 report.droppableClues.push_back(static_cast<int>(c) + 1);
         }
     }
+    checkMisreadings(puzzle, key, report);
     return report;
 }
 

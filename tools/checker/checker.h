@@ -15,22 +15,25 @@ namespace zentrivo {
 // of A (0-4) it belongs with.
 using Groups = std::array<int, 20>;
 
-// A puzzle in the checker's terms: 20 item names and the facts of each clue.
+// A puzzle in the checker's terms: 20 item names, the facts of each clue and
+// the other readings recorded for each clue.
 struct LogicPuzzle {
-    std::array<std::string, 20> names;       // A 1-5, B 1-5, C 1-5, D 1-5
+    int number = 0;                     // 0 for a puzzle made up by a test
+    std::array<std::string, 20> names;  // A 1-5, B 1-5, C 1-5, D 1-5
     std::vector<std::vector<Fact>> clues;
+    std::vector<std::vector<Misreading>> misreadings;  // per clue; may be shorter than clues
 };
 
 struct DeductionResult {
-    bool solved = false;       // every relation decided
+    bool solved = false;  // every relation decided
     bool contradiction = false;
-    int rounds = 0;            // passes over the clues until solved (or stalled)
-    Groups groups{};           // valid when solved
+    int rounds = 0;   // passes over the clues until solved (or stalled)
+    Groups groups{};  // valid when solved
 };
 
 struct CountResult {
     long solutions = 0;
-    Groups first{};            // the first solution found, when any
+    Groups first{};               // the first solution found, when any
     std::vector<Groups> samples;  // up to three solutions, to show an author
 };
 
@@ -57,13 +60,36 @@ DeductionResult deduce(const LogicPuzzle &puzzle);
 // Layout rules of the clue text, story and headings.
 std::vector<std::string> formProblems(const PuzzleRecord &record);
 
+// The puzzle solved once with one clue read another way.
+struct MisreadingOutcome {
+    int clue = 0;  // 1-based
+    std::string reading;
+    long solutions = 0;
+    bool equalsKey = false;  // exactly one solution, and it is the answer key
+    std::string ruledOutBy;  // what in the wording excludes the reading; such a reading never fails
+    bool ruledOut() const { return !ruledOutBy.empty(); }
+    bool passes() const { return ruledOut() || equalsKey; }
+};
+
+// "clue 4 read as \"...\": 2 solutions", with what rules the reading out.
+std::string describe(const MisreadingOutcome &outcome);
+
 struct PuzzleReport {
     std::vector<std::string> problems;  // empty when the puzzle is fair and well formed
     long solutions = 0;
     int rounds = 0;
-    std::vector<int> droppableClues;    // 1-based clue numbers no proof needs
-    std::vector<Groups> samples;        // some solutions, when there is not exactly one
+    std::vector<int> droppableClues;  // 1-based clue numbers no proof needs
+    std::vector<Groups> samples;      // some solutions, when there is not exactly one
+    bool factsChecked = false;  // the facts were well formed, so solutions and readings were tried
+    std::vector<MisreadingOutcome> misreadings;  // every other reading tried
 };
+
+// Solves the puzzle once per other reading: each clue's recorded misreadings
+// (replacing that clue's facts) and, for every either/or between items of two
+// different categories not marked "but not both", its inclusive reading. Adds
+// the outcomes to the report, and a problem for each reading that is not ruled
+// out and does not leave exactly the key.
+void checkMisreadings(const LogicPuzzle &puzzle, const Groups &key, PuzzleReport &report);
 
 // One line per item of A: "Ballroom: 5th Floor, 10:00 a.m., Chefs".
 std::string describe(const LogicPuzzle &puzzle, const Groups &groups);

@@ -7,14 +7,14 @@ PuzzleContent puzzle16() {
     p.number = 16;
     p.itemsA = {"Alice", "Dominic", "Hannah", "Lucas", "Sophie"};
     p.rowHeadings = {"Monday", "Tuesday", "Wednesday", "Thursday", "Friday",
-                     "Books", "Cooking", "Gardening", "Music", "Sports",
-                     "Brazil", "Canada", "Iceland", "Japan", "Kenya"};
+                     "Books",  "Cooking", "Gardening", "Music",    "Sports",
+                     "Brazil", "Canada",  "Iceland",   "Japan",    "Kenya"};
     p.intro =
         "\r\nEvery weekday evening, Margaret Ellison sits down at her kitchen table and "
-        "writes to one of her five pen pals, Alice, Dominic, Hannah, Lucas and Sophie, "
-        "so that each of them hears from her on a different day from Monday to Friday. "
-        "The five live in Brazil, Canada, Iceland, Japan and Kenya, one to a country, "
-        "and each has a favorite topic that fills most of their letters: books, "
+        "writes to one of her five pen pals, so that each of them hears from her on a "
+        "different weekday. Her pen pals are Alice, Dominic, Hannah, Lucas and Sophie. "
+        "Each lives in a different country: Brazil, Canada, Iceland, Japan or Kenya. "
+        "In their letters, each writes mostly about a different favorite topic: books, "
         "cooking, gardening, music or sports. On which day does Margaret write to each "
         "pen pal, where does each one live, and which topic does each love?";
     p.leadingEmptyLine = true;

@@ -2,7 +2,10 @@
 #include <QApplication>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
+#include <vector>
 
+#include "app/commandline.h"
 #include "app/startup.h"
 
 namespace {
@@ -18,13 +21,27 @@ bool displayAvailable() {
 }  // namespace
 
 int main(int argc, char **argv) {
-    if (!displayAvailable()) {
-        std::fprintf(stderr,
-                     "Zentrivo needs a graphical display and found none (DISPLAY is not set); "
-                     "to play without one, run it under a virtual display: xvfb-run ./zentrivo\n");
+    using zentrivo::CommandLine;
+    const CommandLine command =
+        zentrivo::parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+        case CommandLine::Action::Help:
+            std::fputs(zentrivo::usageText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::printf("%s\n", zentrivo::versionText().c_str());
+            return 0;
+        case CommandLine::Action::Error:
+            std::fprintf(stderr, "%s\n%s", command.error.c_str(), zentrivo::usageText().c_str());
+            return 2;
+        case CommandLine::Action::Play:
+            break;
+    }
+    if (!command.platformNamed && !displayAvailable()) {
+        std::fprintf(stderr, "%s\n", zentrivo::noDisplayText().c_str());
         return 1;
     }
     QApplication app(argc, argv);
-    zentrivo::setUpApplication(app);
+    zentrivo::setUpApplication(app, !command.styleNamed);
     return zentrivo::playGame(app);
 }

@@ -1,6 +1,7 @@
 #include "app/startup.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
@@ -11,8 +12,17 @@
 
 namespace zentrivo {
 
-void setUpApplication(QApplication &) {
-    QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+void setUpApplication(QApplication &, bool gameStyle) {
+    // The X11 window class is "zentrivo" (the program's name) and the
+    // application name; the launcher's StartupWMClass names it too.
+    QCoreApplication::setApplicationName(QStringLiteral("zentrivo"));
+    QCoreApplication::setApplicationVersion(QStringLiteral(ZENTRIVO_VERSION));
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.zentrivo.Zentrivo"));
+    QIcon icon;
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        icon.addFile(QStringLiteral(":/pictures/zentrivo-%1.png").arg(size));
+    QApplication::setWindowIcon(icon);
+    if (gameStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(sansFont(11));
 }
 

@@ -11,8 +11,10 @@ namespace zentrivo {
 class FrmMain;
 class Windows;
 
-// Sets the application's style and default font.
-void setUpApplication(QApplication &app);
+// Sets the application's name, desktop file name and icon (carried by every
+// window), its default font and, unless `gameStyle` is false (the player
+// named a style of their own), the game's widget style.
+void setUpApplication(QApplication &app, bool gameStyle = true);
 
 // Shows the main menu and runs the game until it ends; answers the exit code.
 // `whenShown`, if given, runs once the menu is on screen.

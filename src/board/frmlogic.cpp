@@ -130,8 +130,8 @@ void FrmLogic::makeBoardPanel() {
 void FrmLogic::makeTools() {
     ImgX = pictureBox("ImgX", Frame2, QRect(8, 8, 25, 25));
     ImgO = pictureBox("ImgO", Frame2, QRect(40, 8, 25, 25));
-    ImgX->setPixmap(builtInPicture(QStringLiteral("x.gif")));
-    ImgO->setPixmap(builtInPicture(QStringLiteral("o.gif")));
+    ImgX->setPixmap(builtInPicture(QStringLiteral("x.gif"), this));
+    ImgO->setPixmap(builtInPicture(QStringLiteral("o.gif"), this));
     for (PictureBox *tool : {ImgX, ImgO}) tool->setAutoFillBackground(true);
 }
 
@@ -161,14 +161,14 @@ void FrmLogic::makeAnswerControls() {
                               QRect(328, 320, 105, 41));
     ImgErase = pictureBox("ImgErase", Frame1, QRect(328, 384, 34, 34));
     QIcon eraser;
-    eraser.addPixmap(builtInPicture(QStringLiteral("eraser32.png")));
-    eraser.addPixmap(builtInPicture(QStringLiteral("eraser16.png")));
+    eraser.addPixmap(builtInPicture(QStringLiteral("eraser32.png"), this));
+    eraser.addPixmap(builtInPicture(QStringLiteral("eraser16.png"), this));
     ImgErase->setPixmap(eraser.pixmap(QSize(32, 32)));
     ImgErase->setCursor(QCursor(builtInPicture(QStringLiteral("eraser32.png")), 4, 27));
     ImgRedO = pictureBox("ImgRedO", Frame1, QRect(304, 416, 23, 23));
     ImgPurpleO = pictureBox("ImgPurpleO", Frame1, QRect(368, 416, 23, 23));
-    ImgRedO->setPixmap(builtInPicture(QStringLiteral("redo.gif")));
-    ImgPurpleO->setPixmap(builtInPicture(QStringLiteral("purpleo.gif")));
+    ImgRedO->setPixmap(builtInPicture(QStringLiteral("redo.gif"), this));
+    ImgPurpleO->setPixmap(builtInPicture(QStringLiteral("purpleo.gif"), this));
     ImgRedO->hide();
     ImgPurpleO->hide();
 }
@@ -251,13 +251,13 @@ void FrmLogic::Reloading() {
     move(0, 0);
     tools_.load();
     showTools();
-    ImgMag->setPixmap(folderPicture(QStringLiteral("magglass.gif"), QSize(102, 106)));
+    ImgMag->setPixmap(folderPicture(QStringLiteral("magglass.gif"), QSize(102, 106), this));
 
     if (state().WhereFrom == kWhereOpen) {
         for (int i = 0; i < kCellCount; ++i) Img_Click(i);
     } else {
         Grid.fill(kCodeBlank);
-        const QPixmap blank = folderPicture(QStringLiteral("blank.gif"), kCellPicture);
+        const QPixmap blank = folderPicture(QStringLiteral("blank.gif"), kCellPicture, this);
         Img[0]->setPixmap(blank);
         for (int i = 1; i < kCellCount; ++i)
             Img[static_cast<size_t>(i)]->setPixmap(Img[0]->pixmap());
@@ -266,7 +266,7 @@ void FrmLogic::Reloading() {
     if (const PuzzleRecord *r = findPuzzle(state().PuzzleNum)) {
         setWindowTitle(QString::fromStdString(r->boardCaption));
         ImgTop->setPixmap(
-            folderPicture(QString::fromStdString(r->headingPictureFile()), QSize(358, 81)));
+            folderPicture(QString::fromStdString(r->headingPictureFile()), QSize(358, 81), this));
         CmdIntro->setText(QString::fromStdString(r->introButton));
         if (r->authored()) {
             for (int n = 0; n < 15; ++n)
@@ -318,7 +318,7 @@ void FrmLogic::Img_Click(int cell) {
             Img[i]->setPixmap(ImgO->pixmap());
             break;
         case CellAction::ShowBlank:
-            Img[i]->setPixmap(folderPicture(QStringLiteral("blank.gif"), kCellPicture));
+            Img[i]->setPixmap(folderPicture(QStringLiteral("blank.gif"), kCellPicture, this));
             break;
         case CellAction::Nothing:
             return;

@@ -19,7 +19,7 @@ FrmExamples::FrmExamples(Navigator &windows, QWidget *parent) : GameWindow(windo
     auto picture = [this](const char *name, const QString &file, QRect geometry) {
         PictureBox *p = pictureBox(name, this, geometry);
         p->setBorder(PictureBox::Border::Flat);
-        p->setPixmap(builtInPicture(file));
+        p->setPixmap(builtInPicture(file, this));
         return p;
     };
     // Each label lies on its picture, blue on white.

@@ -10,7 +10,7 @@ if ! out=$(cmake --build "$build" --target layering_control 2>&1); then
 fi
 echo "control: an include of a lower layer compiles"
 for probe in core_includes_widgets:widgets/fonts.h board_includes_files:files/frmfiles.h \
-             catalogue_includes_core:core/cells.h; do
+             catalogue_includes_core:core/cells.h core_includes_qt:QString; do
   target=layering_${probe%%:*}
   header=${probe#*:}
   if out=$(cmake --build "$build" --target "$target" 2>&1); then

@@ -10,15 +10,18 @@ namespace zentrivo {
 
 namespace {
 
-QImage canvas(int w, int h, QColor ground = Qt::white) {
-    QImage img(w, h, QImage::Format_RGB32);
+// A picture of w x h pixels at `scale` times the size; a painter on it draws
+// in the single-size coordinates.
+QImage canvas(int w, int h, int scale, QColor ground = Qt::white) {
+    QImage img(w * scale, h * scale, QImage::Format_RGB32);
     img.fill(ground);
     return img;
 }
 
-QImage markO(QColor ground, QColor ring) {
-    QImage img = canvas(23, 23, ground);
+QImage markO(QColor ground, QColor ring, int scale) {
+    QImage img = canvas(23, 23, scale, ground);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(ring, 2.2));
     p.drawEllipse(QPointF(11.5, 11.5), 7.0, 7.0);
@@ -27,9 +30,10 @@ QImage markO(QColor ground, QColor ring) {
 
 }  // namespace
 
-QImage drawX() {
-    QImage img = canvas(23, 23);
+QImage drawX(int scale) {
+    QImage img = canvas(23, 23, scale);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(Qt::black, 2.2, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(5.5, 5.5), QPointF(17.5, 17.5));
@@ -37,13 +41,14 @@ QImage drawX() {
     return img;
 }
 
-QImage drawO() { return markO(Qt::white, Qt::black); }
+QImage drawO(int scale) { return markO(Qt::white, Qt::black, scale); }
 
-QImage drawRedO() { return markO(Qt::white, QColor(220, 0, 0)); }
+QImage drawRedO(int scale) { return markO(Qt::white, QColor(220, 0, 0), scale); }
 
-QImage drawStruckO() {
-    QImage img = markO(QColor(232, 222, 248), QColor(80, 0, 110));
+QImage drawStruckO(int scale) {
+    QImage img = markO(QColor(232, 222, 248), QColor(80, 0, 110), scale);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(QPen(QColor(220, 0, 0), 2.0, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(3.5, 3.5), QPointF(19.5, 19.5));
@@ -51,11 +56,12 @@ QImage drawStruckO() {
     return img;
 }
 
-QImage drawBlank() { return canvas(23, 23); }
+QImage drawBlank(int scale) { return canvas(23, 23, scale); }
 
-QImage drawMagnifier() {
-    QImage img = canvas(102, 106);
+QImage drawMagnifier(int scale) {
+    QImage img = canvas(102, 106, scale);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing);
     // Handle, drawn first so the rim covers its end.
     p.setPen(Qt::NoPen);
@@ -76,12 +82,12 @@ QImage drawMagnifier() {
     return img;
 }
 
-QImage drawEraser(int size) {
-    QImage img(size, size, QImage::Format_ARGB32);
+QImage drawEraser(int size, int scale) {
+    QImage img(size * scale, size * scale, QImage::Format_ARGB32);
     img.fill(Qt::transparent);
     QPainter p(&img);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(size / 32.0, size / 32.0);
+    p.scale(size * scale / 32.0, size * scale / 32.0);
     // A pencil lying from the lower left to the upper right, eraser end up.
     p.translate(16, 16);
     p.rotate(-45);
@@ -90,7 +96,7 @@ QImage drawEraser(int size) {
     p.setBrush(QColor(250, 200, 40));
     p.drawRect(QRectF(-10, -4, 14, 8));  // painted wood
     p.setBrush(QColor(190, 190, 200));
-    p.drawRect(QRectF(4, -4.5, 4, 9));   // metal band
+    p.drawRect(QRectF(4, -4.5, 4, 9));  // metal band
     p.setBrush(QColor(240, 130, 150));
     p.drawRoundedRect(QRectF(8, -4, 7, 8), 2, 2);  // rubber
     p.setBrush(QColor(235, 205, 160));
@@ -100,8 +106,8 @@ QImage drawEraser(int size) {
     return img;
 }
 
-QImage drawHeadings(int puzzle) {
-    QImage img = canvas(358, 81);
+QImage drawHeadings(int puzzle, int scale) {
+    QImage img = canvas(358, 81, scale);
     const PuzzleRecord *r = findPuzzle(puzzle);
     if (!r || !r->authored()) return img;
     QStringList items;
@@ -109,6 +115,7 @@ QImage drawHeadings(int puzzle) {
     for (int i = 10; i < 15; ++i) items << shownAmpersands(r->content.rowHeadings[i]);  // D
     for (int i = 5; i < 10; ++i) items << shownAmpersands(r->content.rowHeadings[i]);   // C
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::TextAntialiasing);
     p.setPen(Qt::black);
     p.setFont(headingPictureFont());

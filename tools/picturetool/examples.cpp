@@ -25,10 +25,11 @@ QFont monoFont(int pixels, bool bold = false, bool underline = false) {
 
 // Examples 1 and 2: the people down the left, the ways of coming into money
 // across the top, and the marks of the grid.
-QImage drawMarks(const Grid &grid) {
-    QImage img(380, 180, QImage::Format_RGB32);
+QImage drawMarks(const Grid &grid, int scale) {
+    QImage img(380 * scale, 180 * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setRenderHint(QPainter::TextAntialiasing, true);
 
@@ -63,10 +64,11 @@ QImage drawMarks(const Grid &grid) {
 
 // Example 3: the notes in a fill-in grid, with the names down the left and
 // the two ways of coming into money found so far.
-QImage drawNotes() {
-    QImage img(325, 114, QImage::Format_RGB32);
+QImage drawNotes(int scale) {
+    QImage img(325 * scale, 114 * scale, QImage::Format_RGB32);
     img.fill(Qt::white);
     QPainter p(&img);
+    p.scale(scale, scale);
     p.setRenderHint(QPainter::TextAntialiasing, true);
 
     constexpr int columnLeft[kSize] = {4, 67, 158, 242};
@@ -100,14 +102,14 @@ QImage drawNotes() {
 
 }  // namespace
 
-QImage drawExample(int number) {
+QImage drawExample(int number, int scale) {
     switch (number) {
         case 1:
-            return drawMarks(afterClues());
+            return drawMarks(afterClues(), scale);
         case 2:
-            return drawMarks(afterDeduction());
+            return drawMarks(afterDeduction(), scale);
         default:
-            return drawNotes();
+            return drawNotes(scale);
     }
 }
 

@@ -1,10 +1,13 @@
 // Draws every picture of the game.
 //   picturetool RESOURCE_DIR IMAGES_DIR
-// RESOURCE_DIR receives the pictures compiled into the program; IMAGES_DIR
-// is the QRX-Images folder laid beside it.
+// RESOURCE_DIR receives the pictures compiled into the program and the
+// program's icons; IMAGES_DIR is the QRX-Images folder laid beside it. Each
+// picture of the game is drawn twice: "name.gif", and "name@2x.gif" at twice
+// the size for screens of twice the density.
 #include <QDir>
 #include <QGuiApplication>
 #include <cstdio>
+#include <functional>
 
 #include "drawings.h"
 #include "gifwriter.h"
@@ -21,24 +24,38 @@ int main(int argc, char **argv) {
     const QDir images(QString::fromLocal8Bit(argv[2]));
     if (!QDir().mkpath(res.path()) || !QDir().mkpath(images.path())) return 1;
     bool ok = true;
-    auto gif = [&](const QImage &img, const QString &path) {
-        if (!writeGif(img, path)) {
+    auto save = [&](const QImage &img, const QString &path) {
+        const bool written =
+            path.endsWith(QLatin1String(".gif")) ? writeGif(img, path) : img.save(path);
+        if (!written) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ok = false;
         }
     };
-    gif(drawX(), res.filePath("x.gif"));
-    gif(drawO(), res.filePath("o.gif"));
-    gif(drawRedO(), res.filePath("redo.gif"));
-    gif(drawStruckO(), res.filePath("purpleo.gif"));
-    ok = drawEraser(32).save(res.filePath("eraser32.png")) && ok;
-    ok = drawEraser(16).save(res.filePath("eraser16.png")) && ok;
-    for (int n = 1; n <= 3; ++n) gif(drawExample(n), res.filePath(QStringLiteral("example%1.gif").arg(n)));
-    ok = drawIcon(48).save(res.filePath("zentrivo-48.png")) && ok;
+    // "base.ext" at single size and "base@2x.ext" at double size.
+    auto both = [&](const QDir &dir, const QString &base, const QString &ext,
+                    const std::function<QImage(int)> &draw) {
+        save(draw(1), dir.filePath(base + ext));
+        save(draw(2), dir.filePath(base + QStringLiteral("@2x") + ext));
+    };
+    const QString gif = QStringLiteral(".gif"), png = QStringLiteral(".png");
+    both(res, QStringLiteral("x"), gif, drawX);
+    both(res, QStringLiteral("o"), gif, drawO);
+    both(res, QStringLiteral("redo"), gif, drawRedO);
+    both(res, QStringLiteral("purpleo"), gif, drawStruckO);
+    for (int size : {32, 16})
+        both(res, QStringLiteral("eraser%1").arg(size), png,
+             [size](int s) { return drawEraser(size, s); });
+    for (int n = 1; n <= 3; ++n)
+        both(res, QStringLiteral("example%1").arg(n), gif,
+             [n](int s) { return drawExample(n, s); });
+    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
+        save(drawIcon(size), res.filePath(QStringLiteral("zentrivo-%1.png").arg(size)));
     ok = writeIconSvg(res.filePath("zentrivo.svg")) && ok;
-    gif(drawBlank(), images.filePath("blank.gif"));
-    gif(drawMagnifier(), images.filePath("magglass.gif"));
+    both(images, QStringLiteral("blank"), gif, drawBlank);
+    both(images, QStringLiteral("magglass"), gif, drawMagnifier);
     for (int n = 1; n <= 25; ++n)
-        gif(drawHeadings(n), images.filePath(QStringLiteral("Puz%1.gif").arg(n, 2, 10, QLatin1Char('0'))));
+        both(images, QStringLiteral("Puz%1").arg(n, 2, 10, QLatin1Char('0')), gif,
+             [n](int s) { return drawHeadings(n, s); });
     return ok ? 0 : 1;
 }

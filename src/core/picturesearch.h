@@ -1,0 +1,39 @@
+// Where the game finds the files of its QRX-Images folder. A player may start
+// the game from any folder: a "QRX-Images" folder under the current folder
+// comes first (so that a folder of pictures beside the player's saves wins),
+// then the installed data folder found relative to the program
+// (<prefix>/share/zentrivo/QRX-Images, from <prefix>/bin or <prefix>/games),
+// then a "QRX-Images" folder beside the program (the build tree).
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zentrivo {
+
+// The folders searched, in order. The first is the relative path
+// "QRX-Images", resolved against the current folder when a file is opened.
+std::vector<std::filesystem::path> pictureFolders(const std::filesystem::path &programDir);
+
+// The file to open for the picture `name` ("blank.gif"): the first folder that
+// holds it. Where `preferDouble` is set, "name@2x.gif" is taken before
+// "name.gif" in each folder. Only looks at the folders' entries (no file is
+// opened). Empty where no folder holds it.
+struct PictureFile {
+    std::filesystem::path path;
+    bool isDouble = false;  // the file drawn at twice the size
+};
+std::optional<PictureFile> findPicture(const std::string &name,
+                                       const std::vector<std::filesystem::path> &folders,
+                                       bool preferDouble = false);
+
+// "name@2x.ext" for "name.ext".
+std::string doubleSizeName(const std::string &name);
+
+// One line naming the picture that was not found and the folders searched.
+std::string pictureMissingMessage(const std::string &name,
+                                  const std::vector<std::filesystem::path> &folders);
+
+}  // namespace zentrivo

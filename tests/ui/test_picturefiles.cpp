@@ -1,6 +1,7 @@
 // The picture files as the game finds them: every picture drawn at double
 // size too, a missing picture reported once, and the program's icon.
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <QDialog>
@@ -116,6 +117,17 @@ private slots:
         // 25 heading pictures, the blank square and the magnifier.
         QCOMPARE(singles("QRX-Images").size(), kPuzzleCount + 2);
         QCOMPARE(QDir("QRX-Images").entryList(QDir::Files).size(), 2 * (kPuzzleCount + 2));
+    }
+
+    // The pictures beside the built program are readable by every user who
+    // runs it, like the installed ones: mode 0644.
+    void everyFolderPictureReadableByAll() {
+        for (const QString &name : QDir("QRX-Images").entryList(QDir::Files)) {
+            struct stat info {};
+            QCOMPARE(::stat(QFile::encodeName("QRX-Images/" + name).constData(), &info), 0);
+            QVERIFY2((info.st_mode & 07777) == 0644,
+                     qPrintable(name + QString(" has mode %1").arg(info.st_mode & 07777, 0, 8)));
+        }
     }
 
     // The double-size headings keep their text inside the part of the picture

@@ -40,7 +40,7 @@ QLabel *yellowLabel(QWidget *parent, const char *name, const QFont &font, QRect 
 // has been removed, the nearest folder above it that still exists; the
 // player's home when the removed folder cannot be named.
 QString startFolder() {
-    const QString current = QDir::currentPath();
+    QString current = QDir::currentPath();
     if (!current.isEmpty()) return current;
     // The system still names a removed working folder, with " (deleted)" after it.
     char link[4096];

@@ -41,7 +41,7 @@ QPixmap folderPicture(const QString &name, QSize place, const QWidget *on) {
 namespace {
 
 // A file larger than this is no picture of the game's; it is not read.
-constexpr qint64 kLargestFile = 16 * 1024 * 1024;
+constexpr qint64 kLargestFile = qint64{16} * 1024 * 1024;
 // Decoding stops past this many megabytes, whatever a header claimed.
 constexpr int kDecodeLimitMB = 32;
 
@@ -76,7 +76,7 @@ QPixmap PictureLoader::load(const QString &name, QSize place, bool preferDouble)
     for (std::optional<PictureFile> file = findPicture(wanted, folders_, preferDouble); file;
          file = findPicture(wanted, folders_, preferDouble, file->next)) {
         anyFile = true;
-        const QPixmap picture = decode(*file, place);
+        QPixmap picture = decode(*file, place);
         if (!picture.isNull()) return picture;
     }
     if (!anyFile && !missingReported_) {

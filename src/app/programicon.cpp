@@ -4,6 +4,8 @@
 #include <QMap>
 #include <QPainter>
 #include <QPixmap>
+#include <algorithm>
+#include <iterator>
 
 namespace zentrivo {
 

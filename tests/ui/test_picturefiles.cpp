@@ -165,14 +165,21 @@ private slots:
     // A picture found nowhere gives a white picture of the size asked for;
     // the first such miss prints one line on standard error, later ones none.
     void missingPictureReportedOnce() {
-        QPixmap first, second;
-        const QString err = standardError([&] {
-            first = folderPicture("nosuch.gif", QSize(7, 5));
-            second = folderPicture("another.gif", QSize(3, 3));
-        });
+        QTemporaryFile capture;
+        QVERIFY(capture.open());
+        std::fflush(stderr);
+        const int saved = dup(2);
+        dup2(capture.handle(), 2);
+        const QPixmap first = folderPicture("nosuch.gif", QSize(7, 5));
+        const QPixmap second = folderPicture("another.gif", QSize(3, 3));
+        std::fflush(stderr);
+        dup2(saved, 2);
+        close(saved);
         QCOMPARE(first.size(), QSize(7, 5));
         QCOMPARE(first.toImage().pixelColor(3, 2), QColor(Qt::white));
         QCOMPARE(second.size(), QSize(3, 3));
+        capture.seek(0);
+        const QString err = QString::fromLocal8Bit(capture.readAll());
         QCOMPARE(err.count('\n'), 1);
         QVERIFY2(err.startsWith("zentrivo: picture nosuch.gif not found in " +
                                 QDir::current().absoluteFilePath("QRX-Images") + ", "),

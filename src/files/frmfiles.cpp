@@ -5,11 +5,13 @@
 
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 
 #include "core/savefile.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttons.h"
 #include "widgets/filelists.h"
 #include "widgets/fonts.h"
@@ -86,6 +88,7 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
 
     drvList = new DriveList(this);
     drvList->setObjectName(QStringLiteral("drvList"));
+    nameDropDown(drvList, QStringLiteral("Drive"));
     drvList->setGeometry(16, 48, 145, 21);
 
     dirList = new FolderList(this);
@@ -114,6 +117,12 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     LblEnding = yellowLabel(this, "LblEnding", sansFont(16, true), QRect(232, 184, 26, 20));
     LblEnding->setText(kEnding);
 
+    dirList->setAccessibleName(QStringLiteral("Folders"));
+    filList->setAccessibleName(QStringLiteral("Files"));
+    TxtFileName->setAccessibleName(QStringLiteral("File name"));
+    TxtFileName->installEventFilter(this);
+    setEscapeCloses(true);
+
     setTabOrder(TxtFileName, OKButton);
     setTabOrder(OKButton, CancelButton);
     setTabOrder(CancelButton, filList);
@@ -123,6 +132,10 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     connect(drvList, &QComboBox::currentIndexChanged, this, &FrmFiles::drvList_Change);
     connect(dirList, &FolderList::pathChanged, this, &FrmFiles::dirList_Change);
     connect(filList, &FileList::fileClicked, this, &FrmFiles::filList_Click);
+    // Return on a file opens it; in the save window the pick only names the file.
+    connect(filList, &FileList::fileConfirmed, this, [this] {
+        if (state().WhereFrom == kWhereOpen) OKButton_Click();
+    });
     connect(TxtFileName, &QLineEdit::textChanged, this, &FrmFiles::TxtFileName_Change);
     connect(OKButton, &QPushButton::clicked, this, &FrmFiles::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &FrmFiles::CancelButton_Click);
@@ -302,6 +315,17 @@ void FrmFiles::CancelButton_Click() {
 }
 
 void FrmFiles::closeBox() { CancelButton_Click(); }
+
+bool FrmFiles::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == TxtFileName && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (!key->isAutoRepeat()) OKButton_Click();
+            return true;
+        }
+    }
+    return GameWindow::eventFilter(watched, event);
+}
 
 QMessageBox::StandardButton FrmFiles::message(const QString &text, const QString &title,
                                               QMessageBox::Icon icon,

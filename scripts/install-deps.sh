@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Widgets
   qt6-base-private-dev                        # the accessibility test turns Qt's bridge on
   libgif-dev                                  # the picture tool writes GIF
+  libxcb1-dev                                 # the game tries the X display before Qt starts
   fonts-liberation                            # the game's fonts
   xvfb xauth                                  # a virtual display for screenshots and players without one
   clang libclang-rt-14-dev                    # the save-file reader's fuzz target

@@ -78,7 +78,11 @@ CommandLine parseCommandLine(const std::vector<std::string> &args) {
             return failed("unknown argument '" + arg + "'");
         if (option->takesValue && !valueAttached && ++i >= args.size())
             return failed("option '" + arg + "' needs a value");
-        if (name == "-platform" || name == "-display") c.platformNamed = true;
+        if (name == "-platform") c.platformNamed = true;
+        if (name == "-display") {
+            c.displayNamed = true;
+            c.display = args[i];
+        }
         if (name == "-style") c.styleNamed = true;
     }
     return c;
@@ -101,9 +105,22 @@ std::string usageText() {
 
 std::string versionText() { return "zentrivo " ZENTRIVO_VERSION; }
 
-std::string noDisplayText() {
-    return "Zentrivo needs a graphical display and found none (DISPLAY is not set); "
-           "to play without one, run it under a virtual display: xvfb-run zentrivo";
+std::optional<std::string> displayToProbe(const CommandLine &command,
+                                          const DisplayEnvironment &env) {
+    if (command.platformNamed || !env.qpaPlatform.empty()) return std::nullopt;
+    const std::string &x = command.displayNamed ? command.display : env.display;
+    // Qt takes Wayland in a Wayland session, and where only Wayland is there.
+    const bool wayland = !env.waylandDisplay.empty() &&
+                         (env.sessionType == "wayland" || (x.empty() && !command.displayNamed));
+    if (wayland) return std::nullopt;
+    return x;
+}
+
+std::string noDisplayText(const std::string &display) {
+    const std::string found = display.empty() ? "found none (DISPLAY is not set)"
+                                              : "cannot open the display \"" + display + "\"";
+    return "Zentrivo needs a graphical display and " + found +
+           "; to play without one, run it under a virtual display: xvfb-run zentrivo";
 }
 
 }  // namespace zentrivo

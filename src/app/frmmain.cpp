@@ -38,9 +38,8 @@ FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
         // Puzzles 1-8 under the instructions, 9-18 and 19-25 in two more columns.
         const int left = n <= 8 ? 8 : n <= 18 ? 160 : 312;
         const int top = n <= 8 ? 72 + 32 * (n - 1) : n <= 18 ? 8 + 32 * (n - 9) : 8 + 32 * (n - 19);
-        const PuzzleRecord *r = findPuzzle(n);
         CaptionButton *b =
-            button("CmdPuz", QString::fromStdString(r->menuCaption()), QRect(left, top, 137, 25));
+            button("CmdPuz", QString::fromStdString(menuCaption(n)), QRect(left, top, 137, 25));
         b->setObjectName(QStringLiteral("CmdPuz%1").arg(n, 2, 10, QLatin1Char('0')));
         connect(b, &QPushButton::clicked, this, [this, n] { CmdPuz_Click(n); });
         CmdPuz[n - 1] = b;

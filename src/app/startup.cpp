@@ -1,11 +1,19 @@
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QIcon>
 #include <QStyleFactory>
 #include <QTimer>
 
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/commandline.h"
+#include "app/display.h"
 #include "app/frmmain.h"
+#include "app/programicon.h"
+#include "app/signals.h"
 #include "app/windows.h"
 #include "core/gamestate.h"
 #include "widgets/fonts.h"
@@ -18,10 +26,7 @@ void setUpApplication(QApplication &, bool gameStyle) {
     QCoreApplication::setApplicationName(QStringLiteral("zentrivo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZENTRIVO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.zentrivo.Zentrivo"));
-    QIcon icon;
-    for (int size : {16, 22, 24, 32, 48, 64, 128, 256})
-        icon.addFile(QStringLiteral(":/pictures/zentrivo-%1.png").arg(size));
-    QApplication::setWindowIcon(icon);
+    QApplication::setWindowIcon(programIcon());
     if (gameStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setFont(sansFont(11));
 }
@@ -29,6 +34,7 @@ void setUpApplication(QApplication &, bool gameStyle) {
 int playGame(QApplication &app, const std::function<void(FrmMain &, Windows &)> &whenShown) {
     GameState state;
     int result = 0;
+    const QuitOnSignal signalsEndTheGame;
     {
         Windows windows(state);
         FrmMain menu(windows);
@@ -40,6 +46,43 @@ int playGame(QApplication &app, const std::function<void(FrmMain &, Windows &)> 
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     }
     return result;
+}
+
+namespace {
+
+std::string environment(const char *name) {
+    const char *value = std::getenv(name);
+    return value ? value : "";
+}
+
+}  // namespace
+
+int gameMain(int argc, char **argv, const std::function<void(FrmMain &, Windows &)> &whenShown) {
+    const CommandLine command = parseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    switch (command.action) {
+        case CommandLine::Action::Help:
+            std::fputs(usageText().c_str(), stdout);
+            return 0;
+        case CommandLine::Action::Version:
+            std::printf("%s\n", versionText().c_str());
+            return 0;
+        case CommandLine::Action::Error:
+            std::fprintf(stderr, "%s\n%s", command.error.c_str(), usageText().c_str());
+            return 2;
+        case CommandLine::Action::Play:
+            break;
+    }
+    const DisplayEnvironment env{environment("QT_QPA_PLATFORM"), environment("DISPLAY"),
+                                 environment("WAYLAND_DISPLAY"), environment("XDG_SESSION_TYPE")};
+    if (const std::optional<std::string> display = displayToProbe(command, env)) {
+        if (display->empty() || !canOpenXDisplay(*display)) {
+            std::fprintf(stderr, "%s\n", noDisplayText(*display).c_str());
+            return 1;
+        }
+    }
+    QApplication app(argc, argv);
+    setUpApplication(app, !command.styleNamed);
+    return playGame(app, whenShown);
 }
 
 }  // namespace zentrivo

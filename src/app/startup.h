@@ -16,8 +16,14 @@ class Windows;
 // named a style of their own), the game's widget style.
 void setUpApplication(QApplication &app, bool gameStyle = true);
 
-// Shows the main menu and runs the game until it ends; answers the exit code.
+// Shows the main menu and runs the game until it ends; answers the exit code
+// (128 + the signal's number when SIGTERM, SIGINT or SIGHUP ended it).
 // `whenShown`, if given, runs once the menu is on screen.
 int playGame(QApplication &app, const std::function<void(FrmMain &, Windows &)> &whenShown = {});
+
+// The whole program: reads the command line, makes sure the display opens,
+// makes the application and plays; answers the exit status.
+int gameMain(int argc, char **argv,
+             const std::function<void(FrmMain &, Windows &)> &whenShown = {});
 
 }  // namespace zentrivo

@@ -196,6 +196,11 @@ const FixedRow kRows[kPuzzleCount] = {
      {{{3, 3, 1}, {5, 1, 2}, {4, 2, 3}, {1, 5, 5}, {2, 4, 4}}}},
 };
 
+std::string menuTitleOf(int n) {
+    const FixedRow &row = kRows[n - 1];
+    return "#" + std::to_string(n) + " - " + (row.menuName ? row.menuName : row.title);
+}
+
 std::vector<PuzzleRecord> buildRecords() {
     std::vector<PuzzleRecord> records;
     records.reserve(kPuzzleCount);
@@ -205,7 +210,7 @@ std::vector<PuzzleRecord> buildRecords() {
         const std::string num = std::to_string(n);
         r.number = n;
         r.title = row.title;
-        r.menuTitle = "#" + num + " - " + (row.menuName ? row.menuName : row.title);
+        r.menuTitle = menuTitleOf(n);
         r.menuCaptionLength = row.menuLength;
         r.boardCaption = "Zentrivo 2.0 - #" + num + " - " + r.title;
         r.introButton = "Problem #" + num + " &Intro";
@@ -246,10 +251,13 @@ std::string PuzzleRecord::headingPictureFile() const {
     return headingPicture.substr(headingPicture.find_last_of('/') + 1);
 }
 
-std::string PuzzleRecord::menuCaption() const {
-    std::string caption = menuTitle;
-    if (static_cast<int>(caption.size()) < menuCaptionLength)
-        caption.append(menuCaptionLength - caption.size(), ' ');
+std::string PuzzleRecord::menuCaption() const { return zentrivo::menuCaption(number); }
+
+std::string menuCaption(int n) {
+    if (n < 1 || n > kPuzzleCount) return {};
+    std::string caption = menuTitleOf(n);
+    const size_t length = static_cast<size_t>(kRows[n - 1].menuLength);
+    if (caption.size() < length) caption.append(length - caption.size(), ' ');
     return caption;
 }
 

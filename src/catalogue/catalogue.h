@@ -43,8 +43,13 @@ struct PuzzleRecord {
     std::string headingPictureFile() const;
 };
 
-// The record of puzzle n, or nothing outside 1..25.
+// The record of puzzle n, or nothing outside 1..25. The first call builds
+// every record, the puzzles' stories and clues included.
 const PuzzleRecord *findPuzzle(int n);
+
+// Puzzle n's menu caption (see PuzzleRecord::menuCaption) without building
+// the records: all the menu shows of the catalogue. Empty outside 1..25.
+std::string menuCaption(int n);
 
 constexpr int kPuzzleCount = 25;
 

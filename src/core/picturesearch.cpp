@@ -1,5 +1,6 @@
 #include "core/picturesearch.h"
 
+#include <algorithm>
 #include <system_error>
 
 namespace zentrivo {
@@ -18,15 +19,17 @@ std::string doubleSizeName(const std::string &name) {
 }
 
 std::optional<PictureFile> findPicture(const std::string &name,
-                                       const std::vector<fs::path> &folders, bool preferDouble) {
-    auto regular = [](const fs::path &p) {
+                                       const std::vector<fs::path> &folders, bool preferDouble,
+                                       int from) {
+    // The places in order: in each folder the double size, then the single.
+    const int places = 2 * static_cast<int>(folders.size());
+    for (int place = std::max(from, 0); place < places; ++place) {
+        const bool isDouble = place % 2 == 0;
+        if (isDouble && !preferDouble) continue;
+        const fs::path file =
+            folders[static_cast<size_t>(place / 2)] / (isDouble ? doubleSizeName(name) : name);
         std::error_code ec;
-        return fs::is_regular_file(p, ec);
-    };
-    for (const fs::path &folder : folders) {
-        if (preferDouble && regular(folder / doubleSizeName(name)))
-            return PictureFile{folder / doubleSizeName(name), true};
-        if (regular(folder / name)) return PictureFile{folder / name, false};
+        if (fs::is_regular_file(file, ec)) return PictureFile{file, isDouble, place + 1};
     }
     return std::nullopt;
 }
@@ -43,6 +46,12 @@ std::string pictureMissingMessage(const std::string &name, const std::vector<fs:
         line += (i == 0 ? " " : ", ") + shown.string();
     }
     return line + "; it is shown white";
+}
+
+std::string pictureRefusedMessage(const fs::path &file, const std::string &why) {
+    std::error_code ec;
+    const fs::path absolute = fs::absolute(file, ec);
+    return "zentrivo: picture " + (ec ? file : absolute).string() + " " + why + "; it is not used";
 }
 
 }  // namespace zentrivo

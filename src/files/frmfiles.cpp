@@ -1,6 +1,7 @@
 #include "files/frmfiles.h"
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <QDir>
 #include <QFile>
@@ -35,6 +36,43 @@ QLabel *yellowLabel(QWidget *parent, const char *name, const QFont &font, QRect 
     pal.setColor(QPalette::WindowText, kBlue);
     label->setPalette(pal);
     return label;
+}
+
+// The folder the lists start at: the program's current folder or, where that
+// has been removed, the nearest folder above it that still exists; the
+// player's home when the removed folder cannot be named.
+QString startFolder() {
+    QString current = QDir::currentPath();
+    if (!current.isEmpty()) return current;
+    // The system still names a removed working folder, with " (deleted)" after it.
+    char link[4096];
+    const ssize_t length = ::readlink("/proc/self/cwd", link, sizeof link - 1);
+    if (length <= 0) return QDir::homePath();
+    QString lost = QFile::decodeName(QByteArray(link, static_cast<int>(length)));
+    const QString deleted = QStringLiteral(" (deleted)");
+    if (lost.endsWith(deleted)) lost.chop(deleted.size());
+    if (!lost.startsWith(QLatin1Char('/'))) return QDir::homePath();
+    while (!QFileInfo(lost).isDir()) lost = QFileInfo(lost).path();
+    return lost;
+}
+
+// Why a typed or edited name cannot be taken, or nothing: a name of spaces
+// only is no name, and one with a control character (a pasted line break or
+// tab) is not a name the player meant.
+QString typedNameProblem(const QString &typed) {
+    if (typed.count(QLatin1Char(' ')) == typed.size())
+        return QStringLiteral("Please type a name for the file.");
+    for (QChar c : typed)
+        if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral(
+                "A file name cannot contain a control character.  Please choose another name.");
+    return {};
+}
+
+// Whether a name of these bytes fits the folder's limit on names.
+bool nameFits(const QString &folder, const std::string &name) {
+    const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+    return limit < 0 || name.size() <= static_cast<size_t>(limit);
 }
 
 }  // namespace
@@ -108,10 +146,11 @@ void FrmFiles::Form_Load() {
     PickedFromList = false;
     state().FileName.clear();
 
-    // The lists start at the program's current folder.
-    const QString here = QDir::currentPath();
-    drvList->refresh(here);
-    dirList->setPath(here);
+    // The lists start at the program's current folder (or the nearest one
+    // left above it, or home); a file is only written where they show.
+    const QString here = startFolder();
+    if (!dirList->setPath(here)) dirList->setPath(QDir::homePath());
+    drvList->refresh(dirList->path());
     filList->setPath(dirList->path());
 
     if (state().WhereFrom == kWhereOpen) {
@@ -222,8 +261,8 @@ void FrmFiles::saveBoard() {
         const QString typed = TxtFileName->text();
         // A name that could not be found again, or that leaves the folder
         // the list shows, is refused before anything is written.
-        if (typed.isEmpty()) {
-            fileError(QStringLiteral("Please type a name for the file."));
+        if (const QString problem = typedNameProblem(typed); !problem.isEmpty()) {
+            fileError(problem);
             return;
         }
         if (typed.contains(QLatin1Char('/'))) {
@@ -235,6 +274,11 @@ void FrmFiles::saveBoard() {
         NameEnding = typed.right(4).leftJustified(4, QLatin1Char(' '));
         state().FileName =
             QFile::encodeName(NameEnding == kEnding ? typed : typed + kEnding).toStdString();
+        if (!nameFits(dirList->path(), state().FileName)) {
+            fileError(QStringLiteral("The file %1 is too long.  Please choose a shorter name.")
+                          .arg(fileName()));
+            return;
+        }
     }
     if (ConfirmAndSave() == SaveOutcome::Failed) {
         fileError(
@@ -247,6 +291,8 @@ void FrmFiles::saveBoard() {
 }
 
 FrmFiles::SaveOutcome FrmFiles::ConfirmAndSave() {
+    // Only into the folder the list shows, never beside an empty folder name.
+    if (dirList->path().isEmpty()) return SaveOutcome::Failed;
     const std::string &name = state().FileName;
     if (FileExists(name)) {
         const auto answer =

@@ -70,6 +70,61 @@ private slots:
             QVERIFY(stdOut.contains("--version") && stdOut.contains("-platform"));
     }
 
+    // A display that cannot be opened, from DISPLAY or -display, gets the
+    // game's own line naming it and status 1, not Qt's abort; where another
+    // platform is chosen the display is not tried and the game starts.
+    void displaysThatCannotBeOpened_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("display");   // DISPLAY, or unset when empty
+        QTest::addColumn<QString>("platform");  // QT_QPA_PLATFORM, or unset when empty
+        QTest::addColumn<QString>("named");     // the display the line names; empty: it starts
+        QTest::newRow("no server") << QStringList{} << ":93"
+                                   << ""
+                                   << ":93";
+        QTest::newRow("refused") << QStringList{} << "127.0.0.1:93"
+                                 << ""
+                                 << "127.0.0.1:93";
+        QTest::newRow("-display") << QStringList{"-display", ":94"} << ""
+                                  << ""
+                                  << ":94";
+        QTest::newRow("-display over DISPLAY") << QStringList{"-display", ":94"} << ":93"
+                                               << ""
+                                               << ":94";
+        QTest::newRow("QT_QPA_PLATFORM chosen") << QStringList{} << ":93"
+                                                << "offscreen"
+                                                << "";
+        QTest::newRow("-platform chosen")
+            << QStringList{"-platform", "offscreen", "-display", ":94"} << ":93"
+            << ""
+            << "";
+    }
+    void displaysThatCannotBeOpened() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, display);
+        QFETCH(QString, platform);
+        QFETCH(QString, named);
+        QProcessEnvironment env = environment(false);
+        if (!display.isEmpty()) env.insert("DISPLAY", display);
+        if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
+        QProcess p;
+        p.setProcessEnvironment(env);
+        p.start(ZENTRIVO_PROGRAM, args);
+        if (named.isEmpty()) {
+            QVERIFY(p.waitForStarted());
+            QVERIFY2(!p.waitForFinished(1500), qPrintable(p.readAllStandardError()));
+            p.kill();
+            p.waitForFinished();
+            return;
+        }
+        QVERIFY(p.waitForFinished(20000));
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        QCOMPARE(err, "Zentrivo needs a graphical display and cannot open the display \"" + named +
+                          "\"; to play without one, run it under a virtual display: "
+                          "xvfb-run zentrivo\n");
+    }
+
     // Qt's own options reach Qt: the game starts (and runs until stopped)
     // even where only the option names a platform.
     void qtOptionsStartTheGame_data() {

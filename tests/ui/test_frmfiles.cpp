@@ -17,11 +17,13 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+#include <csignal>
 #include <deque>
 #include <fstream>
 #include <functional>
 
 #include "app/frmmain.h"
+#include "app/startup.h"
 #include "app/windows.h"
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
@@ -68,9 +70,10 @@ void clickRow(QListWidget *list, const QString &name, bool twice = false) {
 void typeName(QLineEdit *box, const QString &text) {
     box->selectAll();
     QTest::keyClick(box, Qt::Key_Delete);
-    // What the test keyboard cannot type is pasted.
+    // What the test keyboard cannot type (control characters too) is pasted.
     for (QChar c : text)
-        c.unicode() < 128 ? QTest::keyClicks(box, QString(c)) : box->insert(QString(c));
+        c.unicode() < 128 && c.isPrint() ? QTest::keyClicks(box, QString(c))
+                                         : box->insert(QString(c));
 }
 
 // A message box with exactly this text, title, icon and buttons.
@@ -362,6 +365,10 @@ private slots:
         row("picked, edited with .txt", "old.txt", "renamed.txt", "renamed.txt");
         row("odd bytes picked, then edited", "bad\uFFFD\uFFFD.txt", "bad\uFFFD\uFFFD2",
             "bad\uFFFD\uFFFD2.txt");
+        // The longest name the folder takes: 255 bytes with the ending.
+        const QByteArray longest(251, 'n');
+        row("longest name", "", longest.constData(), (longest + ".txt").constData());
+        row("spaces inside", "", " a b ", " a b .txt");
     }
     void savesUnderTheNameTheRulesGive() {
         QFETCH(QString, picked);
@@ -473,6 +480,28 @@ private slots:
                                      << "../up" << slash;
         QTest::newRow("into a subfolder") << ""
                                           << "gone/game" << slash;
+        // Names the player did not mean: spaces only, pasted control characters.
+        QTest::newRow("spaces only") << ""
+                                     << "   "
+                                     << "Please type a name for the file.";
+        const QString control = QStringLiteral(
+            "A file name cannot contain a control character.  Please choose another name.");
+        QTest::newRow("pasted line break") << ""
+                                           << "pasted\n"
+                                           << control;
+        QTest::newRow("tab") << ""
+                             << "tab\there" << control;
+        QTest::newRow("delete character") << ""
+                                          << "del\x7f" << control;
+        // Longer than the folder's limit of 255 bytes once the ending is added,
+        // in bytes, not in characters.
+        auto tooLong = [](const QString &name) {
+            return "The file " + name + ".txt is too long.  Please choose a shorter name.";
+        };
+        const QString bytes256(252, QLatin1Char('n'));
+        QTest::newRow("256 bytes") << "" << bytes256 << tooLong(bytes256);
+        const QString accented(126, QChar(0xe9));
+        QTest::newRow("130 characters, 256 bytes") << "" << accented << tooLong(accented);
     }
     void failedSaveIsReported() {
         QFETCH(QString, obstacle);
@@ -522,6 +551,72 @@ private slots:
         QCOMPARE(QDir(folder()).entryList({QStringLiteral(".zentrivo*")},
                                           QDir::AllEntries | QDir::Hidden),
                  QStringList());
+    }
+
+    // The program's folder removed under the running game: the window opens
+    // on the nearest folder above it that still exists, lists it, and saves
+    // into it, the folder it shows.
+    void aRemovedStartFolderOpensTheFolderAbove() {
+        QVERIFY(QDir(folder()).mkpath(QStringLiteral("gone/deeper")));
+        put(file(QStringLiteral("here.txt")), "x");
+        const QString programFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(file(QStringLiteral("gone/deeper"))));
+        const bool removed = QDir(file(QStringLiteral("gone"))).removeRecursively();
+        Game game;
+        Script s(game.windows);
+        CellCodes marks{};
+        QString shown;
+        QStringList listed;
+        markAndSave(s, marks);
+        s.on<FrmFiles>([&](FrmFiles *w) {
+            shown = w->dirList->path();
+            listed = rowsOf(w->filList);
+            typeName(w->TxtFileName, QStringLiteral("rescued"));
+            w->OKButton->click();
+        });
+        s.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
+        s.start();
+        game.menu.CmdPuz[11]->click();
+        QDir::setCurrent(programFolder);
+        QVERIFY(removed);
+        QVERIFY2(s.finished(), qPrintable(s.failures()));
+        QCOMPARE(shown, QDir(folder()).canonicalPath());
+        QCOMPARE(listed, QStringList{QStringLiteral("here.txt")});
+        QCOMPARE(contents(file(QStringLiteral("rescued.txt"))), savedText(12, marks));
+    }
+
+    // A signal that ends the game while a save runs: the save finishes first
+    // (the file whole, no temporary left), then every window's loop ends and
+    // the game ends with 128 + the signal's number.
+    void aSignalEndsTheGameAfterTheSave_data() {
+        QTest::addColumn<int>("number");
+        QTest::newRow("SIGTERM") << SIGTERM;
+        QTest::newRow("SIGINT") << SIGINT;
+        QTest::newRow("SIGHUP") << SIGHUP;
+    }
+    void aSignalEndsTheGameAfterTheSave() {
+        QFETCH(int, number);
+        CellCodes marks{};
+        bool scriptDone = false;
+        const int status = playGame(*qApp, [&](FrmMain &menu, Windows &windows) {
+            Script s(windows);
+            markAndSave(s, marks);
+            s.on<FrmFiles>([&](FrmFiles *w) {
+                w->dirList->setPath(folder());
+                typeName(w->TxtFileName, QStringLiteral("game"));
+                // Delivered now, read by the game once the save has run.
+                ::raise(number);
+                w->OKButton->click();
+            });
+            s.start();
+            menu.CmdPuz[11]->click();
+            scriptDone = s.finished();
+        });
+        QCOMPARE(status, 128 + number);
+        QVERIFY2(scriptDone, "the script did not reach the save");
+        QCOMPARE(contents(file(QStringLiteral("game.txt"))), savedText(12, marks));
+        QCOMPARE(QDir(folder()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList{QStringLiteral("game.txt")});
     }
 
     // Cancel and the close box leave the board as it was, marks and all, and

@@ -1,7 +1,11 @@
 #include "gifwriter.h"
 
+#include <fcntl.h>
 #include <gif_lib.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
+#include <QFile>
 #include <QHash>
 #include <vector>
 
@@ -50,9 +54,14 @@ bool writeGif(const QImage &image, const QString &path) {
         map->Colors[i].Blue = static_cast<GifByteType>(qBlue(c));
     }
     int error = 0;
-    const QByteArray name = path.toLocal8Bit();
-    GifFileType *gif = EGifOpenFileName(name.constData(), false, &error);
+    // Readable by everyone, like every file the game ships (giflib's own
+    // open would make it 0600); set again on a file left by an earlier build.
+    const int fd =
+        ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    GifFileType *gif =
+        fd >= 0 && ::fchmod(fd, 0644) == 0 ? EGifOpenFileHandle(fd, &error) : nullptr;
     if (!gif) {
+        if (fd >= 0) ::close(fd);
         GifFreeMapObject(map);
         return false;
     }

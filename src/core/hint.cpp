@@ -30,11 +30,17 @@ public:
 
     std::string mark(bool together) const { return together ? "O" : "X"; }
 
+    // Ends the text with a full stop, unless a name ending in one ("a.m.") already does.
+    static std::string sentence(std::string text) {
+        if (text.empty() || text.back() != '.') text += '.';
+        return text;
+    }
+
     std::string conclusion(int item, int other, bool together) const {
         const auto [column, row] = cellItems(cellOf(item, other));
-        return "So " + name(column) + (together ? " goes with " : " does not go with ") +
-               name(row) + ": put " + (together ? "an O" : "an X") + " where " +
-               meeting(item, other) + ".";
+        return sentence("So " + name(column) + (together ? " goes with " : " does not go with ") +
+                        name(row) + ": put " + (together ? "an O" : "an X") + " where " +
+                        meeting(item, other));
     }
 
     std::string reason(const Step &step, const std::vector<Clue> &clues) const {
@@ -57,9 +63,10 @@ public:
             case Reason::Link: {
                 const auto [u, v] = step.restsOn[0];
                 const auto [v2, w] = step.restsOn[1];
-                return "The O where " + meeting(u, v) + " puts " + name(u) + " and " + name(v) +
-                       " together, so the " + mark(step.together) + " where " + meeting(v2, w) +
-                       " holds for " + name(u) + " too.";
+                const auto [column, row] = cellItems(cellOf(u, v));
+                return "The O where " + meeting(u, v) + " puts " + name(column) + " and " +
+                       name(row) + " together, so the " + mark(step.together) + " where " +
+                       meeting(v2, w) + " holds for " + name(u) + " too.";
             }
             case Reason::Clue:
                 return "Clue " + std::to_string(step.clue) + ": " +
@@ -159,10 +166,10 @@ Hint hintFor(const PuzzleRecord *record, const CellCodes &codes) {
         }
         if ((code == kCodeO) == inKey[static_cast<size_t>(i)]) continue;
         const auto [column, row] = cellItems(cellAt(i));
-        Hint h = textHint(Hint::Kind::WrongMark,
-                          "The " + words.mark(code == kCodeO) + " where " +
-                              words.meeting(column, row) +
-                              " does not agree with the clues.  Erase it or undo back past it.");
+        Hint h =
+            textHint(Hint::Kind::WrongMark,
+                     "The " + words.mark(code == kCodeO) + " where " + words.meeting(column, row) +
+                         " does not agree with the clues.  Erase it or undo back past it.");
         h.cell = i;
         h.code = code;
         return h;
@@ -172,10 +179,11 @@ Hint hintFor(const PuzzleRecord *record, const CellCodes &codes) {
 
     const std::optional<Step> step = solver.nextStep(relationsOf(codes));
     if (!step)
-        return textHint(Hint::Kind::Stuck, "No further step follows from the clues and your marks.");
-    Hint h = textHint(Hint::Kind::Step, words.reason(*step, record->content.clues) + "  " +
-                                            words.conclusion(step->item, step->other,
-                                                             step->together));
+        return textHint(Hint::Kind::Stuck,
+                        "No further step follows from the clues and your marks.");
+    Hint h =
+        textHint(Hint::Kind::Step, words.reason(*step, record->content.clues) + "  " +
+                                       words.conclusion(step->item, step->other, step->together));
     h.cell = cellIndex(cellOf(step->item, step->other));
     h.code = step->together ? kCodeO : kCodeX;
     h.step = *step;

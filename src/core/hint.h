@@ -30,7 +30,7 @@ struct Hint {
     };
     Kind kind = Kind::NoPuzzle;
     std::string text;
-    int cell = -1;  // canonical index of the square the hint is about
+    int cell = -1;                   // canonical index of the square the hint is about
     std::int16_t code = kCodeBlank;  // the mark to put (Step) or the wrong mark
     Step step;                       // for Kind::Step
     std::vector<int> restsOn;        // cells a grid rule rests on, for Kind::Step

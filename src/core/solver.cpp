@@ -320,8 +320,8 @@ std::optional<Step> Solver::nextStep(const Relations &relations) const {
         for (int u = 0; u < kItemCount; ++u)
             for (int v = u + 1; v < kItemCount; ++v)
                 if (relations[u][v] == kRelOpen && after[u][v] != kRelOpen)
-                    return Step{Reason::Clue, u, v, after[u][v] == kRelYes,
-                                static_cast<int>(c) + 1, {}};
+                    return Step{
+                        Reason::Clue, u, v, after[u][v] == kRelYes, static_cast<int>(c) + 1, {}};
     }
     return std::nullopt;
 }

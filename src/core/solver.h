@@ -24,7 +24,7 @@ using Groups = std::array<int, kItemCount>;
 // A puzzle in the solver's terms: 20 item names, the facts of each clue and
 // the other readings recorded for each clue.
 struct LogicPuzzle {
-    int number = 0;                          // 0 for a puzzle made up by a test
+    int number = 0;                             // 0 for a puzzle made up by a test
     std::array<std::string, kItemCount> names;  // A 1-5, B 1-5, C 1-5, D 1-5 (as stored)
     std::vector<std::vector<Fact>> clues;
     std::vector<std::vector<Misreading>> misreadings;  // per clue; may be shorter than clues

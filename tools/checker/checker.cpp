@@ -47,7 +47,6 @@ const std::vector<std::array<int, 5>> &permutations() {
     return perms;
 }
 
-
 // Errors in one clue's facts (or one reading of it): unknown items, wrong
 // item counts, categories that do not fit the kind of fact.
 void factErrors(const LogicPuzzle &puzzle, const std::vector<Fact> &facts, const std::string &where,
@@ -134,8 +133,9 @@ std::vector<Misreading> readingsOf(const LogicPuzzle &puzzle, size_t c) {
         if (recorded) continue;
         std::vector<Fact> changed = facts;
         changed[i] = inclusive;
-        readings.push_back(misreading("either/or taken inclusively: " + shownCaption(it[0]) + " with " +
-                                          shownCaption(it[1]) + ", " + shownCaption(it[2]) + " or both",
+        readings.push_back(misreading("either/or taken inclusively: " + shownCaption(it[0]) +
+                                          " with " + shownCaption(it[1]) + ", " +
+                                          shownCaption(it[2]) + " or both",
                                       std::move(changed)));
     }
     return readings;

@@ -87,15 +87,17 @@ class ClueReader {
 public:
     ClueReader(const std::vector<ResolvedFact> &facts, const Relations &rel)
         : facts_(facts), rel_(rel) {
-        std::vector<bool> local(kItemCount, false);
+        // The items are placed fact by fact, each fact's own items before its
+        // ordering category, so that a fact can be tested as soon as it is
+        // decided and cut the search there.
+        auto add = [this](int i) {
+            if (i >= 0 && categoryOf(i) != 0 && !isLocal(i)) vars_.push_back(i);
+        };
         for (const ResolvedFact &rf : facts) {
-            for (int i : rf.items)
-                if (i >= 0 && categoryOf(i) != 0) local[i] = true;
+            for (int i : rf.items) add(i);
             if (rf.order > 0)
-                for (int o = rf.order * 5; o < rf.order * 5 + 5; ++o) local[o] = true;
+                for (int o = rf.order * 5; o < rf.order * 5 + 5; ++o) add(o);
         }
-        for (int i = 0; i < kItemCount; ++i)
-            if (local[i]) vars_.push_back(i);
         groups_.fill(-1);
         for (int a = 0; a < 5; ++a) groups_[a] = a;
     }
@@ -132,10 +134,19 @@ private:
         return true;
     }
 
+    // True when every item the fact needs is placed: its own items and, for
+    // an ordering, the items of that category that share their groups.
+    bool decided(const ResolvedFact &rf) const {
+        for (int i : rf.items)
+            if (groups_[i] < 0 || (rf.order > 0 && position(groups_, rf.order, i) < 0))
+                return false;
+        return true;
+    }
+
     void search(size_t depth) {
+        for (const ResolvedFact &rf : facts_)
+            if (decided(rf) && !evaluate(rf, groups_)) return;
         if (depth == vars_.size()) {
-            for (const ResolvedFact &rf : facts_)
-                if (!evaluate(rf, groups_)) return;
             record();
             return;
         }
@@ -300,30 +311,37 @@ Solver::Solver(LogicPuzzle puzzle) : puzzle_(std::move(puzzle)) {
 
 Solver::~Solver() = default;
 
-bool Solver::readClue(size_t clue, const Relations &relations, Relations &out) const {
-    Grid grid;
-    grid.rel = relations;
-    ClueReader reader(facts_.at(clue), relations);
-    const bool fits = reader.apply(grid);
-    out = grid.rel;
-    return fits && !grid.broken;
-}
-
 std::optional<Step> Solver::nextStep(const Relations &relations) const {
     if (!resolvedOk_) return std::nullopt;
     bool broken = false;
     if (std::optional<Step> s = gridStep(relations, broken)) return s;
     if (broken) return std::nullopt;
-    for (size_t c = 0; c < facts_.size(); ++c) {
-        Relations after{};
-        if (!readClue(c, relations, after)) return std::nullopt;
-        for (int u = 0; u < kItemCount; ++u)
-            for (int v = u + 1; v < kItemCount; ++v)
-                if (relations[u][v] == kRelOpen && after[u][v] != kRelOpen)
-                    return Step{
-                        Reason::Clue, u, v, after[u][v] == kRelYes, static_cast<int>(c) + 1, {}};
-    }
-    return std::nullopt;
+    // Each fact of a clue read on its own already follows from the clue and
+    // is far quicker to read than the whole clue, so single facts are tried
+    // first; the clues read whole come last.
+    std::optional<Step> step;
+    auto decides = [&](const std::vector<ResolvedFact> &facts, size_t clue) {
+        Grid grid;
+        grid.rel = relations;
+        ClueReader reader(facts, relations);
+        if (!reader.apply(grid) || grid.broken) return false;
+        for (int u = 0; u < kItemCount && !step; ++u)
+            for (int v = u + 1; v < kItemCount && !step; ++v)
+                if (relations[u][v] == kRelOpen && grid.rel[u][v] != kRelOpen)
+                    step = Step{Reason::Clue,
+                                u,
+                                v,
+                                grid.rel[u][v] == kRelYes,
+                                static_cast<int>(clue) + 1,
+                                {}};
+        return true;
+    };
+    for (size_t c = 0; c < facts_.size() && !step; ++c)
+        for (const ResolvedFact &rf : facts_[c])
+            if (!step && !decides({rf}, c)) return std::nullopt;
+    for (size_t c = 0; c < facts_.size() && !step; ++c)
+        if (facts_[c].size() > 1 && !decides(facts_[c], c)) return std::nullopt;
+    return step;
 }
 
 DeductionResult Solver::deduce() const {

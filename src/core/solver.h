@@ -96,10 +96,6 @@ public:
     // is decided, when nothing follows, or when the relations break a rule.
     std::optional<Step> nextStep(const Relations &relations) const;
 
-    // Reads clue `clue` (0-based) against `relations` and writes the pairs it
-    // decides into `out`; false when no placement of its items fits.
-    bool readClue(size_t clue, const Relations &relations, Relations &out) const;
-
     // Solves by deduction alone in rounds: every clue read against the grid,
     // then the grid rules applied until nothing changes.
     DeductionResult deduce() const;

@@ -160,10 +160,10 @@ private slots:
         QTest::newRow("clue of two sentences")
             << 1 << blankBoard()
             << "Clue 1: The chefs' meeting began exactly 30 minutes after the nurses' meeting. The "
-               "nurses met exactly one floor above the bus drivers.  So Nurses does not go with "
-               "1st "
-               "Floor: put an X where Nurses meets 1st Floor."
-            << "0601";
+               "nurses met exactly one floor above the bus drivers.  So Chefs does not go with "
+               "8:00 "
+               "a.m.: put an X where Chefs meets 8:00 a.m."
+            << "1006";
         QTest::newRow("an O rules out its line")
             << 1 << board({}, "0312")
             << "The O where Gallery meets Teachers leaves no other O for Gallery in that block.  "

@@ -2,12 +2,14 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QKeyEvent>
 
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
 #include "files/frmfiles.h"
 #include "help/frmhx.h"
 #include "help/frminstructions.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/palette.h"
@@ -22,6 +24,7 @@ FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
     pal.setColor(QPalette::Window, kBlue);
     setPalette(pal);
     setAutoFillBackground(true);
+    setAccessibleRole(this, QAccessible::Window);
 
     auto button = [this](const char *name, const QString &caption, QRect geometry) {
         return commandButton(name, caption, this, geometry);
@@ -90,6 +93,15 @@ void FrmMain::CmdExit_Click() {
 }
 
 // The menu's close box ends the program like Exit.
+// Up and Down move among the buttons in tab order, as Left and Right do.
+void FrmMain::keyPressEvent(QKeyEvent *event) {
+    if (event->key() == Qt::Key_Up || event->key() == Qt::Key_Down) {
+        focusNextPrevChild(event->key() == Qt::Key_Down);
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void FrmMain::closeEvent(QCloseEvent *event) {
     if (!ending_) CmdExit_Click();
     event->accept();

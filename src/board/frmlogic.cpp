@@ -8,7 +8,9 @@
 
 #include "catalogue/catalogue.h"
 #include "core/answerkey.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttons.h"
+#include "widgets/focusframe.h"
 #include "widgets/fonts.h"
 #include "widgets/palette.h"
 #include "widgets/picturebox.h"
@@ -45,6 +47,22 @@ protected:
     }
 };
 
+// The clues: a label that the keyboard can reach, so that a screen reader
+// reads them, with a frame while it has the focus (by Tab only).
+class ClueText : public QLabel {
+public:
+    explicit ClueText(QWidget *parent) : QLabel(parent) { setFocusPolicy(Qt::TabFocus); }
+
+protected:
+    void paintEvent(QPaintEvent *event) override {
+        QLabel::paintEvent(event);
+        if (hasFocus()) {
+            QPainter p(this);
+            drawFocusFrame(p, rect());
+        }
+    }
+};
+
 // One of the grid's blue lines: a thin strip that lets clicks through to
 // the cells beneath.
 QWidget *gridLine(QWidget *panel, const QString &name, QRect geometry) {
@@ -56,6 +74,7 @@ QWidget *gridLine(QWidget *panel, const QString &name, QRect geometry) {
     pal.setColor(QPalette::Window, kBlue);
     line->setPalette(pal);
     line->setAttribute(Qt::WA_TransparentForMouseEvents);
+    hideFromScreenReaders(line, QAccessible::Pane);
     return line;
 }
 
@@ -103,8 +122,10 @@ void FrmLogic::makeClueText() {
         l->setObjectName(QString::fromLatin1(frameNames[i]));
         l->setGeometry(frameLines[i]);
         l->setStyleSheet(QStringLiteral("background: black;"));
+        hideFromScreenReaders(l, QAccessible::Dialog);
     }
-    LblClues = new QLabel(this);
+    LblClues = new ClueText(this);
+    makeReadable(LblClues, QStringLiteral("Clues"));
     LblClues->setObjectName(QStringLiteral("LblClues"));
     LblClues->setGeometry(8, 64, kClueWidth, kClueHeight);
     LblClues->setTextFormat(Qt::PlainText);
@@ -120,6 +141,7 @@ void FrmLogic::makeBoardPanel() {
     Frame1 = new BoardPanel(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
     Frame1->setGeometry(184, -8, 441, 441);
+    Frame1->setAccessibleName(QStringLiteral("Board"));
 
     Frame2 = new QFrame(Frame1);
     Frame2->setObjectName(QStringLiteral("Frame2"));
@@ -133,11 +155,17 @@ void FrmLogic::makeTools() {
     ImgX->setPixmap(builtInPicture(QStringLiteral("x.gif"), this));
     ImgO->setPixmap(builtInPicture(QStringLiteral("o.gif"), this));
     for (PictureBox *tool : {ImgX, ImgO}) tool->setAutoFillBackground(true);
+    ImgX->setAccessibleName(QStringLiteral("X tool"));
+    ImgO->setAccessibleName(QStringLiteral("O tool"));
+    setAccessibleRole(Frame2, QAccessible::Grouping);
+    Frame2->setAccessibleName(QStringLiteral("Tools"));
 }
 
 // The heading picture over the columns and the 15 row headings.
 void FrmLogic::makeRowHeadings() {
     ImgTop = pictureBox("ImgTop", Frame1, QRect(72, 0, 358, 81));
+    // The column items it shows reach a screen reader as the grid's headers.
+    hideFromScreenReaders(ImgTop, QAccessible::Pane);
     for (int n = 0; n < 15; ++n) {
         auto *label = new QLabel(QStringLiteral(" "), Frame1);
         label->setObjectName(QStringLiteral("LblS%1").arg(n + 1, 2, 10, QLatin1Char('0')));
@@ -157,6 +185,7 @@ void FrmLogic::makeRowHeadings() {
 // the reveal copies from.
 void FrmLogic::makeAnswerControls() {
     ImgMag = pictureBox("ImgMag", Frame1, QRect(200, 328, 102, 106));
+    hideFromScreenReaders(ImgMag, QAccessible::Pane);
     CmdAnswer = commandButton("CmdAnswer", QStringLiteral("Get the &Answers"), Frame1,
                               QRect(328, 320, 105, 41));
     ImgErase = pictureBox("ImgErase", Frame1, QRect(328, 384, 34, 34));
@@ -165,12 +194,15 @@ void FrmLogic::makeAnswerControls() {
     eraser.addPixmap(builtInPicture(QStringLiteral("eraser16.png"), this));
     ImgErase->setPixmap(eraser.pixmap(QSize(32, 32)));
     ImgErase->setCursor(QCursor(builtInPicture(QStringLiteral("eraser32.png")), 4, 27));
+    ImgErase->setAccessibleName(QStringLiteral("Eraser"));
     ImgRedO = pictureBox("ImgRedO", Frame1, QRect(304, 416, 23, 23));
     ImgPurpleO = pictureBox("ImgPurpleO", Frame1, QRect(368, 416, 23, 23));
     ImgRedO->setPixmap(builtInPicture(QStringLiteral("redo.gif"), this));
     ImgPurpleO->setPixmap(builtInPicture(QStringLiteral("purpleo.gif"), this));
     ImgRedO->hide();
     ImgPurpleO->hide();
+    hideFromScreenReaders(ImgRedO, QAccessible::Pane);
+    hideFromScreenReaders(ImgPurpleO, QAccessible::Pane);
 }
 
 // Next, Save and Exit, over the panel's right edge.
@@ -191,6 +223,15 @@ void FrmLogic::connectControls() {
     setTabOrder(CmdNext, CmdSave);
     setTabOrder(CmdSave, CmdAnswer);
     setTabOrder(CmdAnswer, CmdExit);
+    // Then the grid, the clues and the tools: reached by Tab only, so that a
+    // click never shows their focus frames.
+    for (PictureBox *tool : {ImgX, ImgO, ImgErase}) tool->setFocusPolicy(Qt::TabFocus);
+    setTabOrder(CmdExit, grid_);
+    setTabOrder(grid_, LblClues);
+    setTabOrder(LblClues, ImgX);
+    setTabOrder(ImgX, ImgO);
+    setTabOrder(ImgO, ImgErase);
+    connect(grid_, &BoardGrid::markRequested, this, &FrmLogic::Grid_KeyMark);
 
     connect(ImgX, &PictureBox::clicked, this, &FrmLogic::ImgX_Click);
     connect(ImgO, &PictureBox::clicked, this, &FrmLogic::ImgO_Click);
@@ -215,7 +256,12 @@ void FrmLogic::buildGrid(QWidget *panel) {
         PictureBox *img = pictureBox(("Img" + cell.digits()).c_str(), panel,
                                      QRect(cellLeft(cell), cellTop(cell), size, size));
         img->setPixmap(white);
-        connect(img, &PictureBox::clicked, this, [this, i] { Img_Click(i); });
+        hideFromScreenReaders(img, QAccessible::Pane);
+        // A click also moves the keyboard's focus square there, unseen.
+        connect(img, &PictureBox::clicked, this, [this, i] {
+            grid_->setFocusSquare(i);
+            Img_Click(i);
+        });
         Img[static_cast<size_t>(i)] = img;
     }
     // Blue lines over the cells: thick between bands, thin between columns
@@ -242,6 +288,11 @@ void FrmLogic::buildGrid(QWidget *panel) {
                  horizontal(80 + 24 * m, 0, bandRight[band], 1));
         ++thin;
     }
+    // The keyboard's layer, over the cells and their lines.
+    grid_ = new BoardGrid(panel);
+    std::array<QWidget *, 15> headings{};
+    std::copy(LblS.begin(), LblS.end(), headings.begin());
+    grid_->setRowHeadings(headings);
 }
 
 void FrmLogic::Form_Load() { Reloading(); }
@@ -253,6 +304,7 @@ void FrmLogic::Reloading() {
     showTools();
     ImgMag->setPixmap(folderPicture(QStringLiteral("magglass.gif"), QSize(102, 106), this));
 
+    grid_->setFocusSquare(0);
     if (state().WhereFrom == kWhereOpen) {
         for (int i = 0; i < kCellCount; ++i) Img_Click(i);
     } else {
@@ -261,6 +313,7 @@ void FrmLogic::Reloading() {
         Img[0]->setPixmap(blank);
         for (int i = 1; i < kCellCount; ++i)
             Img[static_cast<size_t>(i)]->setPixmap(Img[0]->pixmap());
+        for (int i = 0; i < kCellCount; ++i) grid_->setMark(i, BoardGrid::Mark::Blank);
     }
 
     if (const PuzzleRecord *r = findPuzzle(state().PuzzleNum)) {
@@ -269,8 +322,19 @@ void FrmLogic::Reloading() {
             folderPicture(QString::fromStdString(r->headingPictureFile()), QSize(358, 81), this));
         CmdIntro->setText(QString::fromStdString(r->introButton));
         if (r->authored()) {
-            for (int n = 0; n < 15; ++n)
-                LblS[n]->setText(shownAmpersands(r->content.rowHeadings[n]));
+            std::array<QString, 15> rows, columns;
+            for (int n = 0; n < 15; ++n) {
+                rows[static_cast<size_t>(n)] = shownAmpersands(r->content.rowHeadings[n]);
+                LblS[n]->setText(rows[static_cast<size_t>(n)]);
+            }
+            // Columns 01-05 carry the items of A, 06-10 those of rows 11-15,
+            // 11-15 those of rows 06-10.
+            for (int n = 0; n < 5; ++n) {
+                columns[static_cast<size_t>(n)] = shownAmpersands(r->content.itemsA[n]);
+                columns[static_cast<size_t>(n + 5)] = rows[static_cast<size_t>(n + 10)];
+                columns[static_cast<size_t>(n + 10)] = rows[static_cast<size_t>(n + 5)];
+            }
+            grid_->setItems(rows, columns);
             LblClues->setText(shownLines(r->clueText()));
         }
     }
@@ -284,6 +348,9 @@ void FrmLogic::showTools() {
     ImgX->setBorder(look(tools_.xPressed));
     ImgO->setBorder(look(tools_.oPressed));
     ImgErase->setBorder(look(tools_.eraserPressed));
+    ImgX->setChecked(tools_.SelectedTool == kToolX);
+    ImgO->setChecked(tools_.SelectedTool == kToolO);
+    ImgErase->setChecked(tools_.SelectedTool == kToolEraser);
 }
 
 void FrmLogic::ImgX_Click() {
@@ -312,19 +379,47 @@ void FrmLogic::Img_Click(int cell) {
     const CellAction action = cellClick(state().WhereFrom, state().GridB[i], tools_.SelectedTool);
     switch (action) {
         case CellAction::ShowX:
-            Img[i]->setPixmap(ImgX->pixmap());
+            paintCell(i, ImgX->pixmap(), BoardGrid::Mark::X);
             break;
         case CellAction::ShowO:
-            Img[i]->setPixmap(ImgO->pixmap());
+            paintCell(i, ImgO->pixmap(), BoardGrid::Mark::O);
             break;
         case CellAction::ShowBlank:
-            Img[i]->setPixmap(folderPicture(QStringLiteral("blank.gif"), kCellPicture, this));
+            paintCell(i, folderPicture(QStringLiteral("blank.gif"), kCellPicture, this),
+                      BoardGrid::Mark::Blank);
             break;
         case CellAction::Nothing:
             return;
     }
     Grid[i] = codeFor(action, Grid[i]);
     if (action == CellAction::ShowBlank) ResetTool();
+}
+
+void FrmLogic::paintCell(size_t cell, const QPixmap &picture, BoardGrid::Mark mark) {
+    Img[cell]->setPixmap(picture);
+    grid_->setMark(int(cell), mark);
+}
+
+void FrmLogic::Grid_KeyMark(int cell, BoardGrid::Tool tool) {
+    switch (tool) {
+        case BoardGrid::Tool::X:
+            ImgX_Click();
+            break;
+        case BoardGrid::Tool::O:
+            ImgO_Click();
+            break;
+        case BoardGrid::Tool::Eraser:
+            ImgErase_Click();
+            break;
+        case BoardGrid::Tool::Current:
+            break;
+    }
+    Img_Click(cell);
+}
+
+void FrmLogic::focusSquare(int cell) {
+    grid_->setFocusSquare(cell);
+    grid_->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmLogic::CmdIntro_Click() { windows_.intro()->exec(); }
@@ -335,8 +430,9 @@ void FrmLogic::CmdAnswer_Click() {
     const PuzzleRecord *r = findPuzzle(state().PuzzleNum);
     if (!r) return;
     for (const RevealStep &step : revealSteps(r->key, Grid)) {
-        const PictureBox *source = step.picture == RevealPicture::RedO ? ImgRedO : ImgPurpleO;
-        Img[static_cast<size_t>(step.cell)]->setPixmap(source->pixmap());
+        const bool red = step.picture == RevealPicture::RedO;
+        paintCell(static_cast<size_t>(step.cell), (red ? ImgRedO : ImgPurpleO)->pixmap(),
+                  red ? BoardGrid::Mark::AnswerO : BoardGrid::Mark::WrongO);
     }
 }
 

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <array>
 
+#include "board/boardgrid.h"
 #include "core/cells.h"
 #include "core/tools.h"
 #include "widgets/gamewindow.h"
@@ -32,6 +33,10 @@ public:
     const CellCodes &codes() const { return Grid; }
     const ToolState &tools() const { return tools_; }
 
+    // Gives the grid the keyboard focus with this cell (canonical index) as
+    // its focus square, shown with its frame.
+    void focusSquare(int cell);
+
 public slots:
     void ImgX_Click();
     void ImgO_Click();
@@ -43,6 +48,8 @@ public slots:
     void CmdSave_Click();
     void CmdNext_Click();
     void CmdExit_Click();
+    // A key on the grid: the tool it names, if any, then the focus square.
+    void Grid_KeyMark(int cell, zentrivo::BoardGrid::Tool tool);
 
 protected:
     void closeBox() override;
@@ -61,6 +68,8 @@ private:
 
     void ResetTool();
     void showTools();
+    // Sets a cell's picture and tells the grid what it now shows.
+    void paintCell(size_t cell, const QPixmap &picture, BoardGrid::Mark mark);
 
     CellCodes Grid{};
     ToolState tools_;
@@ -74,6 +83,7 @@ private:
                *ImgErase = nullptr, *ImgRedO = nullptr, *ImgPurpleO = nullptr;
     std::array<QLabel *, 15> LblS{};
     std::array<PictureBox *, kCellCount> Img{};
+    BoardGrid *grid_ = nullptr;
 };
 
 }  // namespace zentrivo

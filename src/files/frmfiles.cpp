@@ -3,6 +3,7 @@
 #include <sys/stat.h>
 
 #include <QDir>
+#include <QKeyEvent>
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
@@ -76,6 +77,13 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     LblEnding = yellowLabel(this, "LblEnding", sansFont(16, true), QRect(232, 184, 26, 20));
     LblEnding->setText(kEnding);
 
+    drvList->setAccessibleName(QStringLiteral("Drive"));
+    dirList->setAccessibleName(QStringLiteral("Folders"));
+    filList->setAccessibleName(QStringLiteral("Files"));
+    TxtFileName->setAccessibleName(QStringLiteral("File name"));
+    TxtFileName->installEventFilter(this);
+    setEscapeCloses(true);
+
     setTabOrder(TxtFileName, OKButton);
     setTabOrder(OKButton, CancelButton);
     setTabOrder(CancelButton, filList);
@@ -85,6 +93,10 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     connect(drvList, &QComboBox::currentIndexChanged, this, &FrmFiles::drvList_Change);
     connect(dirList, &FolderList::pathChanged, this, &FrmFiles::dirList_Change);
     connect(filList, &FileList::fileClicked, this, &FrmFiles::filList_Click);
+    // Return on a file opens it; in the save window the pick only names the file.
+    connect(filList, &FileList::fileConfirmed, this, [this] {
+        if (state().WhereFrom == kWhereOpen) OKButton_Click();
+    });
     connect(TxtFileName, &QLineEdit::textChanged, this, &FrmFiles::TxtFileName_Change);
     connect(OKButton, &QPushButton::clicked, this, &FrmFiles::OKButton_Click);
     connect(CancelButton, &QPushButton::clicked, this, &FrmFiles::CancelButton_Click);
@@ -256,6 +268,17 @@ void FrmFiles::CancelButton_Click() {
 }
 
 void FrmFiles::closeBox() { CancelButton_Click(); }
+
+bool FrmFiles::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == TxtFileName && event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
+            if (!key->isAutoRepeat()) OKButton_Click();
+            return true;
+        }
+    }
+    return GameWindow::eventFilter(watched, event);
+}
 
 QMessageBox::StandardButton FrmFiles::message(const QString &text, const QString &title,
                                               QMessageBox::Icon icon,

@@ -48,6 +48,8 @@ public slots:
 protected:
     // The close box acts like Cancel.
     void closeBox() override;
+    // Return in the name box is OK.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     enum class SaveOutcome { Written, Declined, Failed };

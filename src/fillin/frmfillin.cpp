@@ -86,6 +86,23 @@ FrmFillIn::FrmFillIn(Navigator &windows, QWidget *parent) : GameWindow(windows, 
     connect(CmdHide, &QPushButton::clicked, this, &FrmFillIn::CmdHide_Click);
 
     Txt[0][1]->setFocus();  // Txt0102, the first box of the first row
+    nameBoxes();
+}
+
+QLineEdit *FrmFillIn::box(int column, int row) const {
+    const int number = boxNumber(column, row);
+    return Txt[number / 100 - 1][number % 100 - 1];
+}
+
+void FrmFillIn::nameBoxes() {
+    for (int row = 1; row <= 5; ++row)
+        for (int column = 1; column <= 4; ++column) {
+            const QString heading = Lbl[column - 1]->text();
+            box(column, row)->setAccessibleName(
+                QStringLiteral("Row %1, %2")
+                    .arg(row)
+                    .arg(heading.isEmpty() ? QStringLiteral("Column %1").arg(column) : heading));
+        }
 }
 
 void FrmFillIn::Form_Load() {
@@ -96,6 +113,7 @@ void FrmFillIn::Form_Load() {
     if (!r) return;  // no puzzle: title and headings stay empty
     LblTitle->setText(QString::fromStdString(r->fillInTitle));
     for (int c = 0; c < 4; ++c) Lbl[c]->setText(QString::fromStdString(r->headings[c]));
+    nameBoxes();
 }
 
 // Hides the grid but keeps it loaded, so the notes are there when it is

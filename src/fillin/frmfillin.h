@@ -30,6 +30,16 @@ public:
 
 public slots:
     void CmdHide_Click();
+
+protected:
+    // Escape hides the grid like its button, keeping the notes.
+    void escapeKey() override { CmdHide_Click(); }
+
+private:
+    // The box in grid row `row` (1-5) of column `column` (1-4).
+    QLineEdit *box(int column, int row) const;
+    // Names each box by its row and its column's heading.
+    void nameBoxes();
 };
 
 }  // namespace zentrivo

@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "core/helptexts.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/palette.h"
@@ -24,6 +25,7 @@ FrmHx::FrmHx(Navigator &windows, QWidget *parent) : LabelWindow(windows, parent)
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setAutoFillBackground(true);
+    makeReadable(Label1, QStringLiteral("Version history"));
     QPalette yellow = Label1->palette();
     yellow.setColor(QPalette::Window, kYellow);
     yellow.setColor(QPalette::WindowText, kNavy);

@@ -31,6 +31,7 @@ FrmInstructions::FrmInstructions(Navigator &windows, QWidget *parent)
     txtInstructions->setTabChangesFocus(true);
     // Read, not edited: the text can still be scrolled and selected from the keyboard.
     txtInstructions->setReadOnly(true);
+    txtInstructions->setAccessibleName(QStringLiteral("Instructions"));
     txtInstructions->setTextInteractionFlags(Qt::TextSelectableByMouse |
                                              Qt::TextSelectableByKeyboard);
 

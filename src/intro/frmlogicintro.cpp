@@ -3,6 +3,7 @@
 #include <QLabel>
 
 #include "catalogue/catalogue.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/textfit.h"
@@ -22,6 +23,7 @@ FrmLogicIntro::FrmLogicIntro(Navigator &windows, QWidget *parent) : LabelWindow(
     Label1->setTextFormat(Qt::PlainText);
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    makeReadable(Label1, QStringLiteral("Story"));
 
     CmdClose = commandButton("CmdClose", QStringLiteral("&Close"), this, QRect(392, 200, 49, 25));
     connect(CmdClose, &QPushButton::clicked, this, &FrmLogicIntro::CmdClose_Click);

@@ -1,9 +1,12 @@
 #include "widgets/buttons.h"
 
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QPainter>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+
+#include "widgets/focusframe.h"
 
 namespace zentrivo {
 
@@ -46,12 +49,24 @@ void CaptionButton::paintEvent(QPaintEvent *) {
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::ButtonText));
     const QPoint shift = isDown() ? QPoint(1, 1) : QPoint();
     p.drawText(area.translated(shift), flags, caption);
-    if (hasFocus()) {
-        QStyleOptionFocusRect focus;
-        focus.initFrom(this);
-        focus.rect = rect().adjusted(3, 3, -3, -3);
-        p.drawPrimitive(QStyle::PE_FrameFocusRect, focus);
+    // Only a focus that came by the keyboard is shown, so a player who
+    // clicks never sees a frame.
+    if (hasKeyboardFocus(this)) drawFocusFrame(p, rect().adjusted(3, 3, -3, -3));
+}
+
+void CaptionButton::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if (event->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter ||
+                                  key == Qt::Key_Space)) {
+        event->accept();
+        return;
     }
+    if ((key == Qt::Key_Return || key == Qt::Key_Enter) &&
+        (event->modifiers() & ~Qt::KeypadModifier) == 0) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(event);
 }
 
 CaptionButton *commandButton(const char *name, const QString &caption, QWidget *parent,

@@ -1,7 +1,8 @@
 // Buttons that behave like classic command buttons: a caption too long for
 // one line wraps onto several centred lines (keeping its underlined access
 // key), trailing blanks in a caption count when it is centred, and a
-// "graphical" button paints its background colour.
+// "graphical" button paints its background colour. Return pressed on a
+// focused button presses it, and a key held down presses it once.
 #pragma once
 
 #include <QPushButton>
@@ -17,6 +18,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 };
 
 // A command button named `name` (its objectName) at `geometry` in `parent`.

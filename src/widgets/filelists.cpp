@@ -177,6 +177,17 @@ std::string FileList::fileBytes() const {
 }
 
 void FileList::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    const bool confirm = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (confirm || key == Qt::Key_Space) {
+        event->accept();
+        // A key held down chooses once.
+        if (event->isAutoRepeat() || !currentItem()) return;
+        setCurrentRow(currentRow());  // highlighted and selected
+        emit fileClicked();
+        if (confirm) emit fileConfirmed();
+        return;
+    }
     const int before = currentRow();
     QListWidget::keyPressEvent(event);
     if (currentRow() != before && currentItem()) emit fileClicked();

@@ -67,8 +67,11 @@ public:
     std::string fileBytes() const;
 
 signals:
-    // The player clicked a name, or moved to one with the keyboard.
+    // The player clicked a name, or moved to one with the keyboard, or chose
+    // the highlighted one with Space or Return.
     void fileClicked();
+    // Return on the highlighted file: chosen, and confirmed.
+    void fileConfirmed();
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;

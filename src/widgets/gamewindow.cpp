@@ -39,9 +39,15 @@ void GameWindow::closeBox() { windows_.unload(this); }
 
 void GameWindow::reject() { closeBox(); }
 
+void GameWindow::escapeKey() {
+    if (escapeCloses_) reject();
+}
+
 void GameWindow::keyPressEvent(QKeyEvent *event) {
-    if (event->key() == Qt::Key_Escape && !escapeCloses_) {
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
         event->accept();
+        // Held down, Escape acts once, and not again on the window beneath.
+        if (!event->isAutoRepeat()) escapeKey();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -35,6 +35,8 @@ protected:
     virtual void closeBox();
     // Escape closes the window like its close box only where asked to.
     void setEscapeCloses(bool closes) { escapeCloses_ = closes; }
+    // What Escape does: by default, close the window where asked to.
+    virtual void escapeKey();
 
     void reject() override;
     void keyPressEvent(QKeyEvent *event) override;

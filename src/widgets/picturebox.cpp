@@ -1,7 +1,12 @@
 #include "widgets/picturebox.h"
 
+#include <QAccessible>
+#include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QPointer>
+
+#include "widgets/focusframe.h"
 
 namespace zentrivo {
 
@@ -24,6 +29,36 @@ void PictureBox::setBorder(Border border) {
             break;
     }
     setLineWidth(1);
+}
+
+void PictureBox::setChecked(bool checked) {
+    if (checked == checked_) return;
+    checked_ = checked;
+    if (QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
+void PictureBox::keyPressEvent(QKeyEvent *event) {
+    const int key = event->key();
+    if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+        // A key held down clicks once.
+        if (!event->isAutoRepeat()) emit clicked();
+        event->accept();
+        return;
+    }
+    QLabel::keyPressEvent(event);
+}
+
+void PictureBox::paintEvent(QPaintEvent *event) {
+    QLabel::paintEvent(event);
+    if (hasFocus()) {
+        QPainter p(this);
+        drawFocusFrame(p, rect().adjusted(1, 1, -1, -1));  // inside the border
+    }
 }
 
 namespace {

@@ -1,5 +1,7 @@
 // A picture control: shows a pixmap unscaled at its top-left corner, reports
-// clicks, and has no border, a flat single line, or a sunken 3-D border.
+// clicks, and has no border, a flat single line, or a sunken 3-D border. One
+// that takes the keyboard focus (a marking tool) is clicked by Space or
+// Return and draws a focus frame while it has the focus.
 #pragma once
 
 #include <QLabel>
@@ -13,6 +15,10 @@ public:
     explicit PictureBox(QWidget *parent = nullptr);
     void setBorder(Border border);
     Border border() const { return border_; }
+    // Whether the tool this picture stands for is the one selected; a screen
+    // reader is told when it changes.
+    void setChecked(bool checked);
+    bool isChecked() const { return checked_; }
 
 signals:
     void clicked();
@@ -21,9 +27,12 @@ protected:
     void mousePressEvent(QMouseEvent *event) override;
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     Border border_ = Border::None;
+    bool checked_ = false;
     bool secondOfDouble_ = false;  // the press now down completes a double click here
 };
 

@@ -1,0 +1,149 @@
+#include "widgets/accessibility.h"
+
+#include <QAccessibleWidget>
+#include <QLabel>
+
+#include "widgets/picturebox.h"
+
+namespace zentrivo {
+
+namespace {
+
+const char *const kHidden = "zentrivoAccessibleHidden";
+const char *const kRole = "zentrivoAccessibleRole";
+const char *const kReadable = "zentrivoReadable";
+
+// A window or panel whose decorations are left out.
+class Container : public QAccessibleWidget {
+public:
+    Container(QWidget *w, QAccessible::Role role) : QAccessibleWidget(w, role) {}
+
+    int childCount() const override { return int(children().size()); }
+    QAccessibleInterface *child(int index) const override {
+        const QList<QWidget *> list = children();
+        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index])
+                                                  : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface *child) const override {
+        return child ? int(children().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
+    }
+
+private:
+    QList<QWidget *> children() const {
+        QList<QWidget *> list;
+        for (QObject *o : widget()->children()) {
+            auto *w = qobject_cast<QWidget *>(o);
+            if (w && !w->isWindow() && !w->property(kHidden).toBool()) list << w;
+        }
+        return list;
+    }
+};
+
+// A picture that works as a tool: a toggle button, checked while selected.
+class ToolPicture : public QAccessibleWidget {
+public:
+    explicit ToolPicture(PictureBox *box) : QAccessibleWidget(box, QAccessible::Button) {
+        addControllingSignal(QStringLiteral("clicked()"));
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.checkable = true;
+        s.checked = static_cast<PictureBox *>(widget())->isChecked();
+        return s;
+    }
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString &name) override {
+        if (name == pressAction()) emit static_cast<PictureBox *>(widget())->clicked();
+    }
+};
+
+// Running text on a label, read-only, with the text interface that lets a
+// screen reader move through it by character, word and line.
+class ReadableText : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit ReadableText(QLabel *label) : QAccessibleWidget(label, QAccessible::EditableText) {}
+
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.readOnly = true;
+        s.multiLine = true;
+        return s;
+    }
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return content();
+        return QAccessibleWidget::text(t);
+    }
+
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return cursor_; }
+    void setCursorPosition(int position) override {
+        cursor_ = qBound(0, position, characterCount());
+    }
+    QString text(int start, int end) const override {
+        const QString all = content();
+        start = qBound(0, start, int(all.size()));
+        end = end < 0 ? int(all.size()) : qBound(start, end, int(all.size()));
+        return all.mid(start, end - start);
+    }
+    int characterCount() const override { return int(content().size()); }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int offset, int *start, int *end) const override {
+        *start = *end = offset;
+        return QString();
+    }
+
+private:
+    QString content() const { return static_cast<QLabel *>(widget())->text(); }
+    int cursor_ = 0;
+};
+
+QAccessibleInterface *gameFactory(const QString &, QObject *object) {
+    auto *w = qobject_cast<QWidget *>(object);
+    if (!w) return nullptr;
+    if (auto *box = qobject_cast<PictureBox *>(w); box && box->focusPolicy() != Qt::NoFocus)
+        return new ToolPicture(box);
+    if (auto *label = qobject_cast<QLabel *>(w); label && label->property(kReadable).toBool())
+        return new ReadableText(label);
+    const QVariant role = w->property(kRole);
+    if (role.isValid()) return new Container(w, static_cast<QAccessible::Role>(role.toInt()));
+    return nullptr;
+}
+
+}  // namespace
+
+void installWidgetAccessibility() {
+    static const bool installed = [] {
+        QAccessible::installFactory(gameFactory);
+        return true;
+    }();
+    (void)installed;
+}
+
+void hideFromScreenReaders(QWidget *decoration, QAccessible::Role parentRole) {
+    decoration->setProperty(kHidden, true);
+    if (QWidget *parent = decoration->parentWidget(); parent && !parent->property(kRole).isValid())
+        setAccessibleRole(parent, parentRole);
+}
+
+void setAccessibleRole(QWidget *widget, QAccessible::Role role) {
+    installWidgetAccessibility();
+    widget->setProperty(kRole, int(role));
+}
+
+void makeReadable(QLabel *label, const QString &name) {
+    installWidgetAccessibility();
+    label->setProperty(kReadable, true);
+    label->setAccessibleName(name);
+}
+
+}  // namespace zentrivo

@@ -54,9 +54,9 @@ void FrmLogic::makeHelp() {
     helpMenu_ = new QMenu(this);
     helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
     QAction *undo = helpAction(this, tr("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
-    QAction *redo = helpAction(this, tr("&Redo"),
-                               {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
-                                QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction *redo = helpAction(
+        this, tr("&Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     QAction *check = helpAction(this, tr("&Check My Marks"), {QKeySequence(Qt::Key_C)});
     QAction *hint = helpAction(this, tr("&Hint"), {QKeySequence(Qt::Key_H)});
     undo->setEnabled(false);
@@ -72,8 +72,8 @@ void FrmLogic::makeHelp() {
     helpMenu_->addActions({check, hint});
 
     // The keyboard's ways to the menu, wherever the focus is on the board.
-    QAction *menuKey = helpAction(this, QString(),
-                                  {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    QAction *menuKey = helpAction(
+        this, QString(), {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
     connect(menuKey, &QAction::triggered, this, [this] {
         QWidget *focus = focusWidget();
         QPoint at = rect().center();

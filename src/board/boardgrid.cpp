@@ -124,9 +124,7 @@ void BoardGrid::keyPressEvent(QKeyEvent *event) {
         }
     }
     const bool plain = (event->modifiers() & ~(Qt::KeypadModifier | Qt::ShiftModifier)) == 0;
-    auto move = [this](GridMove m) {
-        setFocusSquare(cellIndex(moveFocus(cellAt(focus_), m)));
-    };
+    auto move = [this](GridMove m) { setFocusSquare(cellIndex(moveFocus(cellAt(focus_), m))); };
     switch (plain ? event->key() : 0) {
         case Qt::Key_Left:
             return move(GridMove::Left);

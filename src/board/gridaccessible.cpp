@@ -103,7 +103,8 @@ public:
     BoardGrid *grid() const { return static_cast<BoardGrid *>(widget()); }
 
     void *interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TableInterface) return static_cast<QAccessibleTableInterface *>(this);
+        if (type == QAccessible::TableInterface)
+            return static_cast<QAccessibleTableInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
 

@@ -61,7 +61,8 @@ std::string instructionsText() {
         "The box you chose stays selected, so you can mark one square after another, until you "
         "click the other box or the eraser.  To erase a mark, click the pencil eraser at the "
         "lower right of the board, then the square.  One click on the eraser is good for one "
-        "square only; after that the X box is selected again.";
+        "square only; after that the X box is selected again.  Tab reaches the grid; see the "
+        "manual.";
     const std::string clues = withNames(
         "Four friends, {P0}, {P1}, {P2} and {P3}, each came into money in a different way.  The "
         "first clue says that {WINNER} won the lottery.  That links two items, so put an O where "

@@ -21,8 +21,9 @@ public:
     int childCount() const override { return int(children().size()); }
     QAccessibleInterface *child(int index) const override {
         const QList<QWidget *> list = children();
-        return index >= 0 && index < list.size() ? QAccessible::queryAccessibleInterface(list[index])
-                                                  : nullptr;
+        return index >= 0 && index < list.size()
+                   ? QAccessible::queryAccessibleInterface(list[index])
+                   : nullptr;
     }
     int indexOfChild(const QAccessibleInterface *child) const override {
         return child ? int(children().indexOf(qobject_cast<QWidget *>(child->object()))) : -1;
@@ -64,7 +65,8 @@ public:
     explicit ReadableText(QLabel *label) : QAccessibleWidget(label, QAccessible::EditableText) {}
 
     void *interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface) return static_cast<QAccessibleTextInterface *>(this);
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
         return QAccessibleWidget::interface_cast(type);
     }
     QAccessible::State state() const override {

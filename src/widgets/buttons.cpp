@@ -56,8 +56,8 @@ void CaptionButton::paintEvent(QPaintEvent *) {
 
 void CaptionButton::keyPressEvent(QKeyEvent *event) {
     const int key = event->key();
-    if (event->isAutoRepeat() && (key == Qt::Key_Return || key == Qt::Key_Enter ||
-                                  key == Qt::Key_Space)) {
+    if (event->isAutoRepeat() &&
+        (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space)) {
         event->accept();
         return;
     }

@@ -33,7 +33,7 @@ private:
 
 namespace {
 
-QAction *helpAction(QWidget *window, const QString &text, QList<QKeySequence> keys) {
+QAction *helpAction(QWidget *window, const QString &text, const QList<QKeySequence> &keys) {
     auto *action = new QAction(text, window);
     action->setShortcuts(keys);
     action->setShortcutContext(Qt::WindowShortcut);

@@ -283,7 +283,7 @@ private slots:
         }
         QCOMPARE(board->history()->count(), history);
         // An undo now reaches no mark from before a load.
-        act(board, "^Z");
+        board->Undo_Click();
         QCOMPARE(board->codes()[1], load == "restore" ? kCodeX : kCodeBlank);
     }
 };

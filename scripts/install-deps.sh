@@ -6,12 +6,14 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev qt6-base-dev-tools libgl-dev   # Qt 6 Widgets
+  qt6-base-private-dev                        # the accessibility test turns Qt's bridge on
   libgif-dev                                  # the picture tool writes GIF
   fonts-liberation                            # the game's fonts
   xvfb xauth                                  # a virtual display for screenshots and players without one
   clang libclang-rt-14-dev                    # the save-file reader's fuzz target
   desktop-file-utils appstream                # checks of the launcher and metainfo files
   strace                                      # the board's file access, traced
+  dbus-bin at-spi2-core python3-pyatspi xdotool  # a screen reader's view, read over AT-SPI
   cppcheck clang-tidy                         # static checks
 )
 missing=()

@@ -18,13 +18,13 @@ namespace zentrivo {
 
 FrmMain::FrmMain(Windows &windows) : QWidget(nullptr), windows_(windows) {
     setObjectName(QStringLiteral("FrmMain"));
+    setAccessibleRole(this, QAccessible::Window);
     setWindowTitle(QStringLiteral("Zentrivo 2.0"));
     setFixedSize(455, 329);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, kBlue);
     setPalette(pal);
     setAutoFillBackground(true);
-    setAccessibleRole(this, QAccessible::Window);
 
     auto button = [this](const char *name, const QString &caption, QRect geometry) {
         return commandButton(name, caption, this, geometry);

@@ -24,13 +24,14 @@ const QColor kFrameInner(0, 0, 0);
 }  // namespace
 
 BoardGrid::BoardGrid(QWidget *panel) : QWidget(panel) {
+    // First: Qt fixes how a widget is described when it first announces a change.
+    installGridAccessibility();
     setObjectName(QStringLiteral("Grid"));
     setGeometry(QRect(kGridOrigin, QSize(15 * kPitch + 1, 15 * kPitch + 1)));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(QStringLiteral("Grid"));
     marks_.fill(Mark::Blank);
-    installGridAccessibility();
 }
 
 void BoardGrid::setFocusSquare(int cell) {

@@ -91,6 +91,9 @@ QRect horizontal(int y, int x1, int x2, int width) {
 
 FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, parent) {
     setObjectName(QStringLiteral("FrmLogic"));
+    // Described before anything announces a change, which fixes how Qt
+    // describes each control.
+    setAccessibleRole(this, QAccessible::Dialog);
     setWindowTitle(QStringLiteral("Zentrivo - #1"));
     setClientSize(632, 443);
     setBackground(Qt::white);
@@ -142,11 +145,14 @@ void FrmLogic::makeClueText() {
 void FrmLogic::makeBoardPanel() {
     Frame1 = new BoardPanel(this);
     Frame1->setObjectName(QStringLiteral("Frame1"));
+    setAccessibleRole(Frame1, QAccessible::Pane);
     Frame1->setGeometry(184, -8, 441, 441);
     Frame1->setAccessibleName(QStringLiteral("Board"));
 
     Frame2 = new QFrame(Frame1);
     Frame2->setObjectName(QStringLiteral("Frame2"));
+    setAccessibleRole(Frame2, QAccessible::Grouping);
+    Frame2->setAccessibleName(QStringLiteral("Tools"));
     Frame2->setGeometry(0, 24, 73, 41);
     Frame2->setStyleSheet(QStringLiteral("QFrame#Frame2 { background: rgb(0, 0, 255); }"));
 }
@@ -154,13 +160,13 @@ void FrmLogic::makeBoardPanel() {
 void FrmLogic::makeTools() {
     ImgX = pictureBox("ImgX", Frame2, QRect(8, 8, 25, 25));
     ImgO = pictureBox("ImgO", Frame2, QRect(40, 8, 25, 25));
+    // Tools are reached by Tab only, so that a click never shows their frame.
+    for (PictureBox *tool : {ImgX, ImgO}) tool->setFocusPolicy(Qt::TabFocus);
     ImgX->setPixmap(builtInPicture(QStringLiteral("x.gif"), this));
     ImgO->setPixmap(builtInPicture(QStringLiteral("o.gif"), this));
     for (PictureBox *tool : {ImgX, ImgO}) tool->setAutoFillBackground(true);
     ImgX->setAccessibleName(QStringLiteral("X tool"));
     ImgO->setAccessibleName(QStringLiteral("O tool"));
-    setAccessibleRole(Frame2, QAccessible::Grouping);
-    Frame2->setAccessibleName(QStringLiteral("Tools"));
 }
 
 // The heading picture over the columns and the 15 row headings.
@@ -191,6 +197,7 @@ void FrmLogic::makeAnswerControls() {
     CmdAnswer = commandButton("CmdAnswer", QStringLiteral("Get the &Answers"), Frame1,
                               QRect(328, 320, 105, 41));
     ImgErase = pictureBox("ImgErase", Frame1, QRect(328, 384, 34, 34));
+    ImgErase->setFocusPolicy(Qt::TabFocus);
     QIcon eraser;
     eraser.addPixmap(builtInPicture(QStringLiteral("eraser32.png"), this));
     eraser.addPixmap(builtInPicture(QStringLiteral("eraser16.png"), this));
@@ -225,9 +232,7 @@ void FrmLogic::connectControls() {
     setTabOrder(CmdNext, CmdSave);
     setTabOrder(CmdSave, CmdAnswer);
     setTabOrder(CmdAnswer, CmdExit);
-    // Then the grid, the clues and the tools: reached by Tab only, so that a
-    // click never shows their focus frames.
-    for (PictureBox *tool : {ImgX, ImgO, ImgErase}) tool->setFocusPolicy(Qt::TabFocus);
+    // Then the grid, the clues and the tools.
     setTabOrder(CmdExit, grid_);
     setTabOrder(grid_, LblClues);
     setTabOrder(LblClues, ImgX);

@@ -3,13 +3,14 @@
 #include <sys/stat.h>
 
 #include <QDir>
-#include <QKeyEvent>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
 
 #include "core/savefile.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttons.h"
 #include "widgets/filelists.h"
 #include "widgets/fonts.h"
@@ -49,6 +50,7 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
 
     drvList = new DriveList(this);
     drvList->setObjectName(QStringLiteral("drvList"));
+    nameDropDown(drvList, QStringLiteral("Drive"));
     drvList->setGeometry(16, 48, 145, 21);
 
     dirList = new FolderList(this);
@@ -77,7 +79,6 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     LblEnding = yellowLabel(this, "LblEnding", sansFont(16, true), QRect(232, 184, 26, 20));
     LblEnding->setText(kEnding);
 
-    drvList->setAccessibleName(QStringLiteral("Drive"));
     dirList->setAccessibleName(QStringLiteral("Folders"));
     filList->setAccessibleName(QStringLiteral("Files"));
     TxtFileName->setAccessibleName(QStringLiteral("File name"));

@@ -1,6 +1,8 @@
 #include "widgets/accessibility.h"
 
+#include <QAbstractItemView>
 #include <QAccessibleWidget>
+#include <QComboBox>
 #include <QLabel>
 
 #include "widgets/picturebox.h"
@@ -12,6 +14,7 @@ namespace {
 const char *const kHidden = "zentrivoAccessibleHidden";
 const char *const kRole = "zentrivoAccessibleRole";
 const char *const kReadable = "zentrivoReadable";
+const char *const kNamedList = "zentrivoNamedList";
 
 // A window or panel whose decorations are left out.
 class Container : public QAccessibleWidget {
@@ -109,6 +112,30 @@ private:
     int cursor_ = 0;
 };
 
+// A drop-down list named for what it chooses, its value the item it shows.
+class NamedDropDown : public QAccessibleWidget {
+public:
+    explicit NamedDropDown(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    QString text(QAccessible::Text t) const override {
+        if (t == QAccessible::Value) return list()->currentText();
+        return QAccessibleWidget::text(t);
+    }
+    QAccessible::State state() const override {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.expandable = true;
+        s.expanded = list()->view() && list()->view()->isVisible();
+        s.collapsed = !s.expanded;
+        return s;
+    }
+    QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
+    void doAction(const QString &name) override {
+        if (name == showMenuAction() || name == pressAction()) list()->showPopup();
+    }
+
+private:
+    QComboBox *list() const { return static_cast<QComboBox *>(widget()); }
+};
+
 QAccessibleInterface *gameFactory(const QString &, QObject *object) {
     auto *w = qobject_cast<QWidget *>(object);
     if (!w) return nullptr;
@@ -116,6 +143,8 @@ QAccessibleInterface *gameFactory(const QString &, QObject *object) {
         return new ToolPicture(box);
     if (auto *label = qobject_cast<QLabel *>(w); label && label->property(kReadable).toBool())
         return new ReadableText(label);
+    if (auto *list = qobject_cast<QComboBox *>(w); list && list->property(kNamedList).toBool())
+        return new NamedDropDown(list);
     const QVariant role = w->property(kRole);
     if (role.isValid()) return new Container(w, static_cast<QAccessible::Role>(role.toInt()));
     return nullptr;
@@ -140,6 +169,12 @@ void hideFromScreenReaders(QWidget *decoration, QAccessible::Role parentRole) {
 void setAccessibleRole(QWidget *widget, QAccessible::Role role) {
     installWidgetAccessibility();
     widget->setProperty(kRole, int(role));
+}
+
+void nameDropDown(QComboBox *list, const QString &name) {
+    installWidgetAccessibility();
+    list->setProperty(kNamedList, true);
+    list->setAccessibleName(name);
 }
 
 void makeReadable(QLabel *label, const QString &name) {

@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 
+class QComboBox;
 class QLabel;
 class QWidget;
 
@@ -23,7 +24,12 @@ void hideFromScreenReaders(QWidget *decoration, QAccessible::Role parentRole);
 // screen reader should hear.
 void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 
+// Names a drop-down list: Qt names one by the item it shows.
+void nameDropDown(QComboBox *list, const QString &name);
+
 // Makes the label's text readable as read-only text, named `name`.
+// Each of these is called right after the control is made: Qt fixes how a
+// control is described the first time it announces a change.
 void makeReadable(QLabel *label, const QString &name);
 
 }  // namespace zentrivo

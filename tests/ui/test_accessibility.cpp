@@ -1,0 +1,253 @@
+// What a screen reader is told, read in-process through Qt's accessibility
+// interfaces: window names, the grid as a table of named squares, the
+// tools' states, readable texts, and the events that announce changes.
+#include <QtGui/private/qguiapplication_p.h>
+#include <QtGui/qpa/qplatformaccessibility.h>
+#include <QtGui/qpa/qplatformintegration.h>
+#include <QAccessible>
+#include <QLineEdit>
+
+#include "board/frmlogic.h"
+#include "catalogue/catalogue.h"
+#include "files/frmfiles.h"
+#include "fillin/frmfillin.h"
+#include "harness.h"
+#include "intro/frmlogicintro.h"
+#include "widgets/filelists.h"
+
+using namespace zentrivo;
+using namespace zentrivo::testing;
+
+namespace {
+
+struct Heard {
+    QAccessible::Event type;
+    QString name;
+};
+QList<Heard> heard;
+
+void listen(QAccessibleEvent *event) {
+    QAccessibleInterface *i = event->accessibleInterface();
+    heard.append({event->type(), i ? i->text(QAccessible::Name) : QString()});
+}
+
+QAccessibleInterface *of(QObject *o) { return QAccessible::queryAccessibleInterface(o); }
+
+// Every interface under `root`, depth first.
+void walk(QAccessibleInterface *root, QList<QAccessibleInterface *> &out) {
+    out << root;
+    for (int i = 0; i < root->childCount(); ++i)
+        if (QAccessibleInterface *c = root->child(i)) walk(c, out);
+}
+
+QString shown(const std::string &stored) {
+    return QString::fromStdString(stored).replace(QStringLiteral("&&"), QStringLiteral("&"));
+}
+
+// The items along the rows and columns of a puzzle, straight from its record.
+QString rowItem(const PuzzleRecord &r, int row) { return shown(r.content.rowHeadings[row - 1]); }
+QString columnItem(const PuzzleRecord &r, int column) {
+    if (column <= 5) return shown(r.content.itemsA[column - 1]);
+    if (column <= 10) return shown(r.content.rowHeadings[column + 4]);  // D: rows 11-15
+    return shown(r.content.rowHeadings[column - 6]);                    // C: rows 6-10
+}
+
+FrmLogic *board(Game &g, int puzzle) {
+    g.state.PuzzleNum = std::int16_t(puzzle);
+    FrmLogic *b = g.windows.logic();
+    b->Reloading();
+    b->show();
+    b->activateWindow();
+    if (!QTest::qWaitForWindowActive(b)) qWarning("board not active");
+    return b;
+}
+
+QAccessibleTableInterface *tableOf(FrmLogic *b) {
+    return of(child<QWidget>(b, "Grid"))->tableInterface();
+}
+
+}  // namespace
+
+class TestAccessibility : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase() {
+        // As a screen reader would: accessibility on, every event heard.
+        QAccessible::installUpdateHandler(listen);
+        QPlatformAccessibility *platform =
+            QGuiApplicationPrivate::platformIntegration()->accessibility();
+        QVERIFY(platform);
+        platform->setActive(true);
+        QVERIFY(QAccessible::isActive());
+    }
+
+    void windowsAndFieldsAreNamed() {
+        Game g;
+        QCOMPARE(of(&g.menu)->role(), QAccessible::Window);
+        QCOMPARE(of(&g.menu)->text(QAccessible::Name), QStringLiteral("Zentrivo 2.0"));
+        FrmLogic *b = board(g, 1);
+        QCOMPARE(of(b)->text(QAccessible::Name), QStringLiteral("Zentrivo 2.0 - #1 - Conferences"));
+        g.state.WhereFrom = kWhereSave;
+        auto *files = qobject_cast<FrmFiles *>(g.windows.fileWindow());
+        QStringList names;
+        for (QWidget *w : std::initializer_list<QWidget *>{files->TxtFileName, files->dirList,
+                                                           files->filList, files->drvList})
+            names << of(w)->text(QAccessible::Name);
+        QCOMPARE(names, (QStringList{"File name", "Folders", "Files", "Drive"}));
+        QCOMPARE(of(files)->text(QAccessible::Name),
+                 QStringLiteral("Zentrivo 2.0 - Save a Logic Problem"));
+        auto *grid = qobject_cast<FrmFillIn *>(g.windows.fillIn());
+        // Grid row 1 of the first column is the box Txt0102.
+        QCOMPARE(of(grid->findChild<QLineEdit *>("Txt0102"))->text(QAccessible::Name),
+                 "Row 1, " + grid->Lbl[0]->text());
+        QCOMPARE(of(grid->findChild<QLineEdit *>("Txt0203"))->text(QAccessible::Name),
+                 "Row 3, " + grid->Lbl[1]->text());
+        b->hide();
+    }
+
+    // Every square of every puzzle is a table cell named by its two items,
+    // with the puzzle's items as row and column headers; places without a
+    // square have no cell.
+    void everyPuzzleReadsAsATable() {
+        Game g;
+        FrmLogic *b = board(g, 1);
+        for (int n = 1; n <= kPuzzleCount; ++n) {
+            g.state.PuzzleNum = std::int16_t(n);
+            b->Reloading();
+            const PuzzleRecord &r = *findPuzzle(n);
+            QAccessibleTableInterface *table = tableOf(b);
+            QCOMPARE(table->rowCount(), 15);
+            QCOMPARE(table->columnCount(), 15);
+            QAccessibleInterface *tableIface = of(child<QWidget>(b, "Grid"));
+            QCOMPARE(tableIface->role(), QAccessible::Table);
+            QCOMPARE(tableIface->childCount(), kCellCount);
+            int cells = 0;
+            for (int row = 1; row <= 15; ++row)
+                for (int column = 1; column <= 15; ++column) {
+                    QAccessibleInterface *c = table->cellAt(row - 1, column - 1);
+                    QCOMPARE(c != nullptr, isCell(column, row));
+                    if (!c) continue;
+                    ++cells;
+                    QCOMPARE(c->text(QAccessible::Name),
+                             rowItem(r, row) + ", " + columnItem(r, column) + ": blank");
+                    QCOMPARE(c->role(), QAccessible::Cell);
+                    QCOMPARE(tableIface->child(tableIface->indexOfChild(c)), c);
+                }
+            QCOMPARE(cells, kCellCount);
+            for (int k = 1; k <= 15; ++k) {
+                QCOMPARE(table->cellAt(0, k - 1)
+                             ->tableCellInterface()
+                             ->columnHeaderCells()
+                             .value(0)
+                             ->text(QAccessible::Name),
+                         columnItem(r, k));
+                QCOMPARE(
+                    table->cellAt(k - 1, 0)->tableCellInterface()->rowHeaderCells().value(0)->text(
+                        QAccessible::Name),
+                    rowItem(r, k));
+                QCOMPARE(table->columnDescription(k - 1), columnItem(r, k));
+            }
+        }
+        b->hide();
+    }
+
+    // A mark, a move of the focus square and the reveal are each announced,
+    // and the squares' names follow them.
+    void marksAndFocusAreAnnounced() {
+        Game g;
+        FrmLogic *b = board(g, 1);
+        QAccessibleTableInterface *table = tableOf(b);
+        QAccessibleInterface *first = table->cellAt(0, 0), *second = table->cellAt(0, 1);
+        heard.clear();
+        QTest::mouseClick(cellPicture(b, 0), Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(first->text(QAccessible::Name), QStringLiteral("1st Floor, Ballroom: X"));
+        QCOMPARE(first->text(QAccessible::Description), QStringLiteral("X"));
+        QVERIFY(heard.size() >= 1);
+        QCOMPARE(heard.first().type, QAccessible::NameChanged);
+        QCOMPARE(heard.first().name, QStringLiteral("1st Floor, Ballroom: X"));
+
+        heard.clear();
+        b->focusSquare(0);
+        QTest::keyClick(child<QWidget>(b, "Grid"), Qt::Key_Right);
+        QVERIFY(second->state().focused);
+        QVERIFY(!first->state().focused);
+        bool focusHeard = false;
+        for (const Heard &h : heard)
+            focusHeard |= h.type == QAccessible::Focus && h.name == second->text(QAccessible::Name);
+        QVERIFY(focusHeard);
+        QTest::keyClick(child<QWidget>(b, "Grid"), Qt::Key_O);
+        QCOMPARE(second->text(QAccessible::Name), QStringLiteral("1st Floor, Boardroom: O"));
+
+        // The reveal: each O either is part of the answer or is struck through.
+        QTest::mouseClick(child<QWidget>(b, "CmdAnswer"), Qt::LeftButton);
+        const QString after = second->text(QAccessible::Name);
+        QVERIFY2(after.endsWith(": answer O") || after.endsWith(": wrong O"), qPrintable(after));
+        int answers = 0;
+        for (int i = 0; i < kCellCount; ++i)
+            if (tableOf(b)
+                    ->cellAt(cellAt(i).row - 1, cellAt(i).column - 1)
+                    ->text(QAccessible::Name)
+                    .endsWith(QLatin1String(": answer O")))
+                ++answers;
+        QCOMPARE(answers, 30);
+        b->hide();
+    }
+
+    // The tools read as toggle buttons with the selected one checked; the
+    // clues, the story are readable text; lines, cells and pictures that say
+    // nothing are left out.
+    void toolsTextsAndNoDecorations() {
+        Game g;
+        FrmLogic *b = board(g, 1);
+        auto checked = [b](const char *name) {
+            QAccessibleInterface *i = of(child<QWidget>(b, name));
+            return i->role() == QAccessible::Button && i->state().checkable && i->state().checked;
+        };
+        QCOMPARE(of(child<QWidget>(b, "ImgX"))->text(QAccessible::Name), QStringLiteral("X tool"));
+        QCOMPARE(of(child<QWidget>(b, "ImgO"))->text(QAccessible::Name), QStringLiteral("O tool"));
+        QCOMPARE(of(child<QWidget>(b, "ImgErase"))->text(QAccessible::Name),
+                 QStringLiteral("Eraser"));
+        QVERIFY(checked("ImgX") && !checked("ImgO") && !checked("ImgErase"));
+        heard.clear();
+        QTest::mouseClick(child<QWidget>(b, "ImgO"), Qt::LeftButton, {}, QPoint(5, 5));
+        QVERIFY(!checked("ImgX") && checked("ImgO"));
+        QVERIFY(std::any_of(heard.begin(), heard.end(), [](const Heard &h) {
+            return h.type == QAccessible::StateChanged && h.name == QLatin1String("O tool");
+        }));
+
+        QAccessibleTextInterface *clues = of(child<QWidget>(b, "LblClues"))->textInterface();
+        QVERIFY(clues);
+        const QString text = child<QLabel>(b, "LblClues")->text();
+        QCOMPARE(clues->characterCount(), int(text.size()));
+        QCOMPARE(clues->text(0, clues->characterCount()), text);
+        QVERIFY(text.startsWith(QStringLiteral("* The chefs' meeting")));
+
+        QList<QAccessibleInterface *> all;
+        walk(of(b), all);
+        QStringList names;
+        int tables = 0;
+        for (QAccessibleInterface *i : all) {
+            if (i->role() == QAccessible::Table) ++tables;
+            if (i->object()) names << i->object()->objectName();
+        }
+        QCOMPARE(tables, 1);
+        for (const QString &n : names) {
+            QVERIFY2(!n.startsWith(QLatin1String("Line")), qPrintable(n));
+            QVERIFY2(!QRegularExpression(QStringLiteral("^Img\\d{4}$")).match(n).hasMatch(),
+                     qPrintable(n));
+            QVERIFY2(!QStringList({"ImgMag", "ImgTop", "ImgRedO", "ImgPurpleO"}).contains(n),
+                     qPrintable(n));
+        }
+        for (const char *wanted : {"CmdIntro", "CmdExit", "LblClues", "ImgX", "ImgErase", "LblS01"})
+            QVERIFY2(names.contains(QLatin1String(wanted)), wanted);
+
+        auto *story = qobject_cast<FrmLogicIntro *>(g.windows.intro());
+        QAccessibleTextInterface *storyText = of(story->Label1)->textInterface();
+        QVERIFY(storyText);
+        QVERIFY(storyText->text(0, storyText->characterCount()).contains("Grand Meridian Hotel"));
+        b->hide();
+    }
+};
+
+QTEST_MAIN(TestAccessibility)
+#include "test_accessibility.moc"

@@ -44,8 +44,8 @@ public:
 
     // The heading labels of the rows, which a screen reader uses as the
     // table's row headers.
-    void setRowHeadings(const std::array<QWidget *, 15> &labels) { rowHeadings_ = labels; }
-    QWidget *rowHeading(int row) const { return rowHeadings_[static_cast<size_t>(row - 1)]; }
+    void setRowHeadings(const QList<QWidget *> &labels) { rowHeadings_ = labels; }
+    QWidget *rowHeading(int row) const { return rowHeadings_.value(row - 1); }
 
 signals:
     void markRequested(int cell, zentrivo::BoardGrid::Tool tool);
@@ -63,7 +63,7 @@ private:
     int focus_ = 0;
     std::array<Mark, kCellCount> marks_{};
     std::array<QString, 15> rows_, columns_;
-    std::array<QWidget *, 15> rowHeadings_{};
+    QList<QWidget *> rowHeadings_;
 };
 
 }  // namespace zentrivo

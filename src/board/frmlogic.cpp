@@ -297,9 +297,7 @@ void FrmLogic::buildGrid(QWidget *panel) {
     }
     // The keyboard's layer, over the cells and their lines.
     grid_ = new BoardGrid(panel);
-    std::array<QWidget *, 15> headings{};
-    std::copy(LblS.begin(), LblS.end(), headings.begin());
-    grid_->setRowHeadings(headings);
+    grid_->setRowHeadings(QList<QWidget *>(LblS.begin(), LblS.end()));
 }
 
 void FrmLogic::Form_Load() { Reloading(); }
@@ -330,16 +328,16 @@ void FrmLogic::Reloading() {
         CmdIntro->setText(QString::fromStdString(r->introButton));
         if (r->authored()) {
             std::array<QString, 15> rows, columns;
-            for (int n = 0; n < 15; ++n) {
-                rows[static_cast<size_t>(n)] = shownAmpersands(r->content.rowHeadings[n]);
-                LblS[n]->setText(rows[static_cast<size_t>(n)]);
+            for (size_t n = 0; n < 15; ++n) {
+                rows[n] = shownAmpersands(r->content.rowHeadings[n]);
+                LblS[n]->setText(rows[n]);
             }
             // Columns 01-05 carry the items of A, 06-10 those of rows 11-15,
             // 11-15 those of rows 06-10.
-            for (int n = 0; n < 5; ++n) {
-                columns[static_cast<size_t>(n)] = shownAmpersands(r->content.itemsA[n]);
-                columns[static_cast<size_t>(n + 5)] = rows[static_cast<size_t>(n + 10)];
-                columns[static_cast<size_t>(n + 10)] = rows[static_cast<size_t>(n + 5)];
+            for (size_t n = 0; n < 5; ++n) {
+                columns[n] = shownAmpersands(r->content.itemsA[n]);
+                columns[n + 5] = rows[n + 10];
+                columns[n + 10] = rows[n + 5];
             }
             grid_->setItems(rows, columns);
             LblClues->setText(shownLines(r->clueText()));

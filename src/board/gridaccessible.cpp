@@ -13,10 +13,11 @@ namespace {
 
 class GridTable;
 
-// The name of one column, drawn only in the heading picture.
-class ColumnHeader : public QAccessibleInterface {
+// A part of the grid that is no widget of its own: a square or a column's
+// header. It has no children and lives as long as the table.
+class GridPart : public QAccessibleInterface {
 public:
-    ColumnHeader(GridTable *table, int column) : table_(table), column_(column) {}
+    explicit GridPart(GridTable *table) : table_(table) {}
     bool isValid() const override;
     QObject *object() const override { return nullptr; }
     QWindow *window() const override;
@@ -25,8 +26,17 @@ public:
     QAccessibleInterface *child(int) const override { return nullptr; }
     int childCount() const override { return 0; }
     int indexOfChild(const QAccessibleInterface *) const override { return -1; }
-    QString text(QAccessible::Text t) const override;
     void setText(QAccessible::Text, const QString &) override {}
+
+protected:
+    GridTable *table_;
+};
+
+// The name of one column, drawn only in the heading picture.
+class ColumnHeader : public GridPart {
+public:
+    ColumnHeader(GridTable *table, int column) : GridPart(table), column_(column) {}
+    QString text(QAccessible::Text t) const override;
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::ColumnHeader; }
     QAccessible::State state() const override {
@@ -36,26 +46,16 @@ public:
     }
 
 private:
-    GridTable *table_;
     int column_;  // 1-15
 };
 
 // One square of the staircase.
-class GridSquare : public QAccessibleInterface,
+class GridSquare : public GridPart,
                    public QAccessibleTableCellInterface,
                    public QAccessibleActionInterface {
 public:
-    GridSquare(GridTable *table, int cell) : table_(table), cell_(cell) {}
-    bool isValid() const override;
-    QObject *object() const override { return nullptr; }
-    QWindow *window() const override;
-    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
-    QAccessibleInterface *parent() const override;
-    QAccessibleInterface *child(int) const override { return nullptr; }
-    int childCount() const override { return 0; }
-    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    GridSquare(GridTable *table, int cell) : GridPart(table), cell_(cell) {}
     QString text(QAccessible::Text t) const override;
-    void setText(QAccessible::Text, const QString &) override {}
     QRect rect() const override;
     QAccessible::Role role() const override { return QAccessible::Cell; }
     QAccessible::State state() const override;
@@ -83,7 +83,6 @@ public:
 
 private:
     BoardGrid *grid() const;
-    GridTable *table_;
     int cell_;
 };
 
@@ -183,9 +182,10 @@ private:
     mutable std::vector<QAccessibleInterface *> squares_, headers_;
 };
 
-bool ColumnHeader::isValid() const { return table_->isValid(); }
-QWindow *ColumnHeader::window() const { return table_->window(); }
-QAccessibleInterface *ColumnHeader::parent() const { return table_; }
+bool GridPart::isValid() const { return table_->isValid(); }
+QWindow *GridPart::window() const { return table_->window(); }
+QAccessibleInterface *GridPart::parent() const { return table_; }
+
 QString ColumnHeader::text(QAccessible::Text t) const {
     return t == QAccessible::Name ? table_->grid()->columnItem(column_) : QString();
 }
@@ -196,10 +196,7 @@ QRect ColumnHeader::rect() const {
     return QRect(topLeft.x(), topLeft.y() - 72, square.width(), 72);
 }
 
-bool GridSquare::isValid() const { return table_->isValid(); }
 BoardGrid *GridSquare::grid() const { return table_->grid(); }
-QWindow *GridSquare::window() const { return table_->window(); }
-QAccessibleInterface *GridSquare::parent() const { return table_; }
 QAccessibleInterface *GridSquare::table() const { return table_; }
 
 // The mark is part of the name and is the description too: the name is what

@@ -15,6 +15,7 @@
 
 #include "app/frmmain.h"
 #include "app/windows.h"
+#include "board/frmlogic.h"
 #include "core/cells.h"
 #include "core/gamestate.h"
 #include "widgets/picturebox.h"
@@ -72,6 +73,17 @@ inline std::array<PictureBox *, kCellCount> cellPictures(const QWidget *board) {
 // One cell picture, by canonical index.
 inline PictureBox *cellPicture(const QWidget *board, int index) {
     return child<PictureBox>(board, "Img" + QString::fromStdString(cellAt(index).digits()));
+}
+
+// The board of a puzzle, loaded, shown and active (so that it takes keys).
+inline FrmLogic *shownBoard(Game &g, int puzzle) {
+    g.state.PuzzleNum = std::int16_t(puzzle);
+    FrmLogic *board = g.windows.logic();
+    board->Reloading();
+    board->show();
+    board->activateWindow();
+    if (!QTest::qWaitForWindowActive(board)) qWarning("board not active");
+    return board;
 }
 
 // Row heading n (0-14), LblS01 .. LblS15.

@@ -53,16 +53,6 @@ QString columnItem(const PuzzleRecord &r, int column) {
     return shown(r.content.rowHeadings[column - 6]);                    // C: rows 6-10
 }
 
-FrmLogic *board(Game &g, int puzzle) {
-    g.state.PuzzleNum = std::int16_t(puzzle);
-    FrmLogic *b = g.windows.logic();
-    b->Reloading();
-    b->show();
-    b->activateWindow();
-    if (!QTest::qWaitForWindowActive(b)) qWarning("board not active");
-    return b;
-}
-
 QAccessibleTableInterface *tableOf(FrmLogic *b) {
     return of(child<QWidget>(b, "Grid"))->tableInterface();
 }
@@ -86,7 +76,7 @@ private slots:
         Game g;
         QCOMPARE(of(&g.menu)->role(), QAccessible::Window);
         QCOMPARE(of(&g.menu)->text(QAccessible::Name), QStringLiteral("Zentrivo 2.0"));
-        FrmLogic *b = board(g, 1);
+        FrmLogic *b = shownBoard(g, 1);
         QCOMPARE(of(b)->text(QAccessible::Name), QStringLiteral("Zentrivo 2.0 - #1 - Conferences"));
         g.state.WhereFrom = kWhereSave;
         auto *files = qobject_cast<FrmFiles *>(g.windows.fileWindow());
@@ -111,7 +101,7 @@ private slots:
     // square have no cell.
     void everyPuzzleReadsAsATable() {
         Game g;
-        FrmLogic *b = board(g, 1);
+        FrmLogic *b = shownBoard(g, 1);
         for (int n = 1; n <= kPuzzleCount; ++n) {
             g.state.PuzzleNum = std::int16_t(n);
             b->Reloading();
@@ -156,7 +146,7 @@ private slots:
     // and the squares' names follow them.
     void marksAndFocusAreAnnounced() {
         Game g;
-        FrmLogic *b = board(g, 1);
+        FrmLogic *b = shownBoard(g, 1);
         QAccessibleTableInterface *table = tableOf(b);
         QAccessibleInterface *first = table->cellAt(0, 0), *second = table->cellAt(0, 1);
         heard.clear();
@@ -199,7 +189,7 @@ private slots:
     // nothing are left out.
     void toolsTextsAndNoDecorations() {
         Game g;
-        FrmLogic *b = board(g, 1);
+        FrmLogic *b = shownBoard(g, 1);
         auto checked = [b](const char *name) {
             QAccessibleInterface *i = of(child<QWidget>(b, name));
             return i->role() == QAccessible::Button && i->state().checkable && i->state().checked;

@@ -55,16 +55,6 @@ void hold(QWidget *target, Qt::Key key, int repeats) {
     QApplication::sendEvent(target, &release);
 }
 
-FrmLogic *shownBoard(Game &g, int puzzle) {
-    g.state.PuzzleNum = std::int16_t(puzzle);
-    FrmLogic *board = g.windows.logic();
-    board->Reloading();
-    board->show();
-    board->activateWindow();
-    if (!QTest::qWaitForWindowActive(board)) qWarning("board not active");
-    return board;
-}
-
 // Relative luminance contrast of two colours.
 double contrast(QColor a, QColor b) {
     auto lum = [](QColor c) {

@@ -243,7 +243,7 @@ private slots:
     // is heard taking the focus once the box closes.
     void hintIsHeard() {
         Game g;
-        FrmLogic *b = board(g, 1);
+        FrmLogic *b = shownBoard(g, 1);
         const Hint hint = hintFor(findPuzzle(1), b->codes());
         const CellId cell = cellAt(hint.cell);
         QAccessibleInterface *square = tableOf(b)->cellAt(cell.row - 1, cell.column - 1);

@@ -29,14 +29,6 @@ void activate(QWidget *board) {
     QVERIFY(QTest::qWaitForWindowActive(board));
 }
 
-FrmLogic *shownBoard(Game &g, int puzzle) {
-    g.state.PuzzleNum = std::int16_t(puzzle);
-    FrmLogic *board = g.windows.logic();
-    board->show();
-    activate(board);
-    return board;
-}
-
 // Runs one step of a sequence on the board: a tool ("X", "O", "E"), a cell
 // clicked ("0101"), a key on the grid's focus square ("kX0101", "kO..",
 // "kDel..", "kSpace.."), "Answers", or a key to the window ("^Z", "^Y",

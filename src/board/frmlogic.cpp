@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QLabel>
 #include <QPainter>
+#include <QUndoStack>
 
 #include "catalogue/catalogue.h"
 #include "core/answerkey.h"
@@ -106,6 +107,7 @@ FrmLogic::FrmLogic(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     makeAnswerControls();
     makeRightCommands();
     connectControls();
+    makeHelp();
 }
 
 // The two commands above the clues.
@@ -341,6 +343,7 @@ void FrmLogic::Reloading() {
             LblClues->setText(shownLines(r->clueText()));
         }
     }
+    undo_->clear();
     state().WhereFrom = kWhereNone;
 }
 
@@ -380,22 +383,25 @@ void FrmLogic::Img_Click(int cell) {
     if (cell < 0 || cell >= kCellCount) return;
     const size_t i = static_cast<size_t>(cell);
     const CellAction action = cellClick(state().WhereFrom, state().GridB[i], tools_.SelectedTool);
-    switch (action) {
-        case CellAction::ShowX:
-            paintCell(i, ImgX->pixmap(), BoardGrid::Mark::X);
-            break;
-        case CellAction::ShowO:
-            paintCell(i, ImgO->pixmap(), BoardGrid::Mark::O);
-            break;
-        case CellAction::ShowBlank:
-            paintCell(i, folderPicture(QStringLiteral("blank.gif"), kCellPicture, this),
-                      BoardGrid::Mark::Blank);
-            break;
-        case CellAction::Nothing:
-            return;
-    }
-    Grid[i] = codeFor(action, Grid[i]);
+    if (action == CellAction::Nothing) return;
+    const std::int16_t before = Grid[i];
+    showCode(cell, codeFor(action, before));
+    if (state().WhereFrom != kWhereOpen) recordChange(cell, before);
     if (action == CellAction::ShowBlank) ResetTool();
+}
+
+// The picture of the code first, then the code: X and O share the tools'
+// pictures, a blank square reads the blank picture anew.
+void FrmLogic::showCode(int cell, std::int16_t code) {
+    const size_t i = static_cast<size_t>(cell);
+    if (code == kCodeX)
+        paintCell(i, ImgX->pixmap(), BoardGrid::Mark::X);
+    else if (code == kCodeO)
+        paintCell(i, ImgO->pixmap(), BoardGrid::Mark::O);
+    else
+        paintCell(i, folderPicture(QStringLiteral("blank.gif"), kCellPicture, this),
+                  BoardGrid::Mark::Blank);
+    Grid[i] = code;
 }
 
 void FrmLogic::paintCell(size_t cell, const QPixmap &picture, BoardGrid::Mark mark) {

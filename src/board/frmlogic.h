@@ -10,12 +10,16 @@
 #include "core/tools.h"
 #include "widgets/gamewindow.h"
 
+class QAction;
 class QLabel;
 class QFrame;
+class QMenu;
+class QUndoStack;
 
 namespace zentrivo {
 
 class CaptionButton;
+class MarkChange;
 class PictureBox;
 
 class FrmLogic : public GameWindow {
@@ -37,6 +41,11 @@ public:
     // its focus square, shown with its frame.
     void focusSquare(int cell);
 
+    // The player's changes of code since the puzzle was loaded.
+    const QUndoStack *history() const { return undo_; }
+    // The menu of help on the board: Undo, Redo, Check My Marks, Hint.
+    QMenu *helpMenu() const { return helpMenu_; }
+
 public slots:
     void ImgX_Click();
     void ImgO_Click();
@@ -50,9 +59,14 @@ public slots:
     void CmdExit_Click();
     // A key on the grid: the tool it names, if any, then the focus square.
     void Grid_KeyMark(int cell, zentrivo::BoardGrid::Tool tool);
+    void Undo_Click();
+    void Redo_Click();
+    void CheckMarks_Click();
+    void Hint_Click();
 
 protected:
     void closeBox() override;
+    void contextMenuEvent(QContextMenuEvent *event) override;
 
 private:
     // The steps that make the window, in the order they stack its controls.
@@ -70,6 +84,16 @@ private:
     void showTools();
     // Sets a cell's picture and tells the grid what it now shows.
     void paintCell(size_t cell, const QPixmap &picture, BoardGrid::Mark mark);
+    // Sets a cell's code with its ordinary picture, leaving the tools alone.
+    void showCode(int cell, std::int16_t code);
+
+    // Help on the board (boardhelp.cpp): the undo history, the help menu and
+    // its keys.
+    friend class MarkChange;
+    void makeHelp();
+    // Records a change of the cell's code by the player as one undo step.
+    void recordChange(int cell, std::int16_t before);
+    void showHelpMenu(const QPoint &globalPos);
 
     CellCodes Grid{};
     ToolState tools_;
@@ -84,6 +108,8 @@ private:
     std::array<QLabel *, 15> LblS{};
     std::array<PictureBox *, kCellCount> Img{};
     BoardGrid *grid_ = nullptr;
+    QUndoStack *undo_ = nullptr;
+    QMenu *helpMenu_ = nullptr;
 };
 
 }  // namespace zentrivo

@@ -9,6 +9,7 @@
 
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
+#include "core/hint.h"
 #include "files/frmfiles.h"
 #include "fillin/frmfillin.h"
 #include "harness.h"
@@ -236,6 +237,30 @@ private slots:
         QVERIFY(storyText);
         QVERIFY(storyText->text(0, storyText->characterCount()).contains("Grand Meridian Hotel"));
         b->hide();
+    }
+
+    // The hint's box is announced like every message, and the hinted square
+    // is heard taking the focus once the box closes.
+    void hintIsHeard() {
+        Game g;
+        FrmLogic *b = shownBoard(g, 1);
+        const Hint hint = hintFor(findPuzzle(1), b->codes());
+        const CellId cell = cellAt(hint.cell);
+        QAccessibleInterface *square = tableOf(b)->cellAt(cell.row - 1, cell.column - 1);
+        heard.clear();
+        bool alert = false;
+        whenModal([&](QWidget *w) {
+            for (const Heard &h : heard) alert |= h.type == QAccessible::Alert;
+            qobject_cast<QMessageBox *>(w)->done(QMessageBox::Ok);
+        });
+        QTest::keyClick(b, Qt::Key_H);
+        QVERIFY(alert);
+        b->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(b));
+        bool focusHeard = false;
+        for (const Heard &h : heard)
+            focusHeard |= h.type == QAccessible::Focus && h.name == square->text(QAccessible::Name);
+        QVERIFY(focusHeard);
     }
 };
 

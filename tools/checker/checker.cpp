@@ -1,5 +1,7 @@
 #include "checker/checker.h"
 
+#include "core/captions.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <map>
@@ -8,24 +10,6 @@
 namespace zentrivo {
 
 namespace {
-
-constexpr int kItems = 20;
-constexpr int kUnknown = 0, kYes = 1, kNo = 2;
-
-int catOf(int item) { return item / 5; }
-
-// Facts with item names resolved to indices.
-struct ResolvedFact {
-    const Fact *fact;
-    std::vector<int> items;
-    int order;      // category index for positional facts, -1 otherwise
-    unsigned cats;  // bit mask of the categories the fact needs assigned
-};
-
-bool positional(Fact::Kind kind) {
-    return kind == Fact::Kind::Before || kind == Fact::Kind::Offset || kind == Fact::Kind::NextTo ||
-           kind == Fact::Kind::AtLeastLater || kind == Fact::Kind::AtLeastApart;
-}
 
 size_t expectedItems(Fact::Kind kind) {
     switch (kind) {
@@ -41,67 +25,6 @@ size_t expectedItems(Fact::Kind kind) {
     }
 }
 
-int indexOf(const LogicPuzzle &puzzle, const std::string &name) {
-    for (int i = 0; i < kItems; ++i)
-        if (puzzle.names[i] == name) return i;
-    return -1;
-}
-
-ResolvedFact resolve(const LogicPuzzle &puzzle, const Fact &fact) {
-    ResolvedFact r{&fact, {}, positional(fact.kind) ? static_cast<int>(fact.order) : -1, 1u};
-    for (const std::string &name : fact.items) {
-        int i = indexOf(puzzle, name);
-        r.items.push_back(i);
-        if (i >= 0) r.cats |= 1u << catOf(i);
-    }
-    if (r.order >= 0) r.cats |= 1u << r.order;
-    return r;
-}
-
-// Position (0-4) of item x within ordered category `order`, given groups.
-// Returns -1 when the item of that category sharing x's group is unassigned.
-int position(const Groups &g, int order, int x) {
-    if (catOf(x) == order) return x % 5;
-    if (order == 0) return g[x];
-    for (int o = 0; o < 5; ++o)
-        if (g[order * 5 + o] == g[x]) return o;
-    return -1;
-}
-
-bool evaluate(const ResolvedFact &rf, const Groups &g) {
-    const std::vector<int> &it = rf.items;
-    switch (rf.fact->kind) {
-        case Fact::Kind::Same:
-            return g[it[0]] == g[it[1]];
-        case Fact::Kind::Differ:
-            return g[it[0]] != g[it[1]];
-        case Fact::Kind::Either:
-            return (g[it[0]] == g[it[1]]) != (g[it[0]] == g[it[2]]);
-        case Fact::Kind::Before:
-            return position(g, rf.order, it[0]) < position(g, rf.order, it[1]);
-        case Fact::Kind::Offset:
-            return position(g, rf.order, it[0]) == position(g, rf.order, it[1]) + rf.fact->k;
-        case Fact::Kind::NextTo:
-            return std::abs(position(g, rf.order, it[0]) - position(g, rf.order, it[1])) == 1;
-        case Fact::Kind::EitherOrBoth:
-            return g[it[0]] == g[it[1]] || g[it[0]] == g[it[2]];
-        case Fact::Kind::AtLeastLater:
-            return position(g, rf.order, it[0]) >= position(g, rf.order, it[1]) + rf.fact->k;
-        case Fact::Kind::AtLeastApart:
-            return std::abs(position(g, rf.order, it[0]) - position(g, rf.order, it[1])) >=
-                   rf.fact->k;
-        case Fact::Kind::PairOf:
-            return (g[it[0]] == g[it[2]] && g[it[1]] == g[it[3]]) ||
-                   (g[it[0]] == g[it[3]] && g[it[1]] == g[it[2]]);
-        case Fact::Kind::AllDifferent:
-            for (size_t i = 0; i < it.size(); ++i)
-                for (size_t j = i + 1; j < it.size(); ++j)
-                    if (g[it[i]] == g[it[j]]) return false;
-            return true;
-    }
-    return false;
-}
-
 std::vector<std::vector<ResolvedFact>> resolveAll(const LogicPuzzle &puzzle) {
     std::vector<std::vector<ResolvedFact>> out;
     for (const auto &clue : puzzle.clues) {
@@ -113,152 +36,6 @@ std::vector<std::vector<ResolvedFact>> resolveAll(const LogicPuzzle &puzzle) {
     return out;
 }
 
-// ---- deduction -------------------------------------------------------------
-
-struct Grid {
-    std::array<std::array<int, kItems>, kItems> rel{};
-    bool broken = false;
-    bool changed = false;
-
-    void set(int u, int v, int value) {
-        if (rel[u][v] == value) return;
-        if (rel[u][v] != kUnknown) {
-            broken = true;
-            return;
-        }
-        rel[u][v] = rel[v][u] = value;
-        changed = true;
-    }
-    bool solved() const {
-        for (int u = 0; u < kItems; ++u)
-            for (int v = 0; v < kItems; ++v)
-                if (catOf(u) != catOf(v) && rel[u][v] == kUnknown) return false;
-        return true;
-    }
-};
-
-// The grid rules, applied until nothing changes: an O rules out the rest of
-// its block line, the last open square of a block line is an O, and links
-// carry across blocks.
-void closeGrid(Grid &grid) {
-    do {
-        grid.changed = false;
-        for (int u = 0; u < kItems && !grid.broken; ++u) {
-            for (int k = 0; k < 4; ++k) {
-                if (k == catOf(u)) continue;
-                int yes = 0, open = 0, lastOpen = -1;
-                for (int v = k * 5; v < k * 5 + 5; ++v) {
-                    if (grid.rel[u][v] == kYes) ++yes;
-                    if (grid.rel[u][v] == kUnknown) ++open, lastOpen = v;
-                }
-                if (yes > 1 || (yes == 0 && open == 0)) {
-                    grid.broken = true;
-                    return;
-                }
-                for (int v = k * 5; v < k * 5 + 5; ++v)
-                    if (yes == 1 && grid.rel[u][v] == kUnknown) grid.set(u, v, kNo);
-                if (yes == 0 && open == 1) grid.set(u, lastOpen, kYes);
-            }
-        }
-        for (int u = 0; u < kItems; ++u)
-            for (int v = 0; v < kItems; ++v) {
-                if (catOf(u) == catOf(v) || grid.rel[u][v] != kYes) continue;
-                for (int w = 0; w < kItems; ++w) {
-                    if (catOf(w) == catOf(u) || catOf(w) == catOf(v)) continue;
-                    if (grid.rel[v][w] == kYes) grid.set(u, w, kYes);
-                    if (grid.rel[v][w] == kNo) grid.set(u, w, kNo);
-                }
-            }
-    } while (grid.changed && !grid.broken);
-}
-
-// What one clue, read against the grid as it stands, allows: every way of
-// placing the clue's items that the grid permits is tried, and any relation
-// that holds (or fails) in all of them is marked.
-class ClueReader {
-public:
-    ClueReader(const std::vector<ResolvedFact> &facts, const Grid &grid)
-        : facts_(facts), grid_(grid) {
-        std::vector<bool> local(kItems, false);
-        for (const ResolvedFact &rf : facts) {
-            for (int i : rf.items)
-                if (i >= 0 && catOf(i) != 0) local[i] = true;
-            if (rf.order > 0)
-                for (int o = rf.order * 5; o < rf.order * 5 + 5; ++o) local[o] = true;
-        }
-        for (int i = 0; i < kItems; ++i)
-            if (local[i]) vars_.push_back(i);
-        groups_.fill(-1);
-        for (int a = 0; a < 5; ++a) groups_[a] = a;
-    }
-
-    // Writes the clue's deductions into `out`; false when nothing fits.
-    bool apply(Grid &out) {
-        search(0);
-        if (!anyLeaf_) return false;
-        for (int u : vars_) {
-            for (int v = 0; v < kItems; ++v) {
-                if (catOf(v) == catOf(u) || grid_.rel[u][v] != kUnknown) continue;
-                if (catOf(v) != 0 && !isLocal(v)) continue;
-                if (!sameSeen_[u][v]) out.set(u, v, kNo);
-                if (!diffSeen_[u][v]) out.set(u, v, kYes);
-            }
-        }
-        return true;
-    }
-
-private:
-    bool isLocal(int v) const { return std::find(vars_.begin(), vars_.end(), v) != vars_.end(); }
-
-    bool fits(int u, int a) const {
-        if (grid_.rel[u][a] == kNo) return false;
-        for (int v : vars_) {
-            if (v == u) break;
-            const int gv = groups_[v];
-            if (catOf(v) == catOf(u)) {
-                if (gv == a) return false;
-            } else if (gv == a ? grid_.rel[u][v] == kNo : grid_.rel[u][v] == kYes) {
-                return false;
-            }
-        }
-        return true;
-    }
-
-    void search(size_t depth) {
-        if (depth == vars_.size()) {
-            for (const ResolvedFact &rf : facts_)
-                if (!evaluate(rf, groups_)) return;
-            record();
-            return;
-        }
-        const int u = vars_[depth];
-        for (int a = 0; a < 5; ++a) {
-            if (!fits(u, a)) continue;
-            groups_[u] = a;
-            search(depth + 1);
-        }
-        groups_[u] = -1;
-    }
-
-    void record() {
-        anyLeaf_ = true;
-        for (int u : vars_) {
-            for (int a = 0; a < 5; ++a) (groups_[u] == a ? sameSeen_ : diffSeen_)[u][a] = true;
-            for (int v : vars_)
-                if (catOf(v) != catOf(u))
-                    (groups_[u] == groups_[v] ? sameSeen_ : diffSeen_)[u][v] = true;
-        }
-    }
-
-    const std::vector<ResolvedFact> &facts_;
-    const Grid &grid_;
-    std::vector<int> vars_;
-    Groups groups_{};
-    bool anyLeaf_ = false;
-    std::array<std::array<bool, kItems>, kItems> sameSeen_{};
-    std::array<std::array<bool, kItems>, kItems> diffSeen_{};
-};
-
 const std::vector<std::array<int, 5>> &permutations() {
     static const std::vector<std::array<int, 5>> perms = [] {
         std::vector<std::array<int, 5>> out;
@@ -268,15 +45,6 @@ const std::vector<std::array<int, 5>> &permutations() {
         return out;
     }();
     return perms;
-}
-
-std::string shown(const std::string &heading) {
-    std::string out;
-    for (size_t i = 0; i < heading.size(); ++i) {
-        out += heading[i];
-        if (heading[i] == '&' && i + 1 < heading.size() && heading[i + 1] == '&') ++i;
-    }
-    return out;
 }
 
 // Errors in one clue's facts (or one reading of it): unknown items, wrong
@@ -301,7 +69,7 @@ void factErrors(const LogicPuzzle &puzzle, const std::vector<Fact> &facts, const
             errors.push_back(where + "\"but not both\" on a fact that is no either-or");
         if (!known) continue;
         const auto &it = rf.items;
-        auto cat = [&](size_t i) { return catOf(it[i]); };
+        auto cat = [&](size_t i) { return categoryOf(it[i]); };
         switch (f.kind) {
             case Fact::Kind::Same:
             case Fact::Kind::Differ:
@@ -340,8 +108,8 @@ void factErrors(const LogicPuzzle &puzzle, const std::vector<Fact> &facts, const
 // Ortega or Arnold") can be read inclusively unless the prose rules it out.
 bool inclusiveReadingOpen(const LogicPuzzle &puzzle, const Fact &f) {
     if (f.kind != Fact::Kind::Either || f.butNotBoth || f.items.size() != 3) return false;
-    const int y = indexOf(puzzle, f.items[1]), z = indexOf(puzzle, f.items[2]);
-    return y >= 0 && z >= 0 && catOf(y) != catOf(z);
+    const int y = itemIndex(puzzle, f.items[1]), z = itemIndex(puzzle, f.items[2]);
+    return y >= 0 && z >= 0 && categoryOf(y) != categoryOf(z);
 }
 
 // The readings tried for clue c: those recorded, then the inclusive reading
@@ -365,8 +133,9 @@ std::vector<Misreading> readingsOf(const LogicPuzzle &puzzle, size_t c) {
         if (recorded) continue;
         std::vector<Fact> changed = facts;
         changed[i] = inclusive;
-        readings.push_back(misreading("either/or taken inclusively: " + shown(it[0]) + " with " +
-                                          shown(it[1]) + ", " + shown(it[2]) + " or both",
+        readings.push_back(misreading("either/or taken inclusively: " + shownCaption(it[0]) +
+                                          " with " + shownCaption(it[1]) + ", " +
+                                          shownCaption(it[2]) + " or both",
                                       std::move(changed)));
     }
     return readings;
@@ -375,22 +144,15 @@ std::vector<Misreading> readingsOf(const LogicPuzzle &puzzle, size_t c) {
 }  // namespace
 
 LogicPuzzle logicPuzzle(const PuzzleRecord &record, std::vector<std::string> &errors) {
-    LogicPuzzle p;
-    for (int i = 0; i < 5; ++i) p.names[i] = record.content.itemsA[i];
-    for (int i = 0; i < 15; ++i) p.names[5 + i] = record.content.rowHeadings[i];
-    p.number = record.number;
-    for (const Clue &clue : record.content.clues) {
-        p.clues.push_back(clue.facts);
-        p.misreadings.push_back(clue.misreadings);
-    }
+    LogicPuzzle p = puzzleOf(record);
     for (const std::string &e : validateFacts(p)) errors.push_back(e);
     return p;
 }
 
 std::vector<std::string> validateFacts(const LogicPuzzle &puzzle) {
     std::vector<std::string> errors;
-    for (int i = 0; i < kItems; ++i)
-        for (int j = i + 1; j < kItems; ++j)
+    for (int i = 0; i < kItemCount; ++i)
+        for (int j = i + 1; j < kItemCount; ++j)
             if (puzzle.names[i] == puzzle.names[j])
                 errors.push_back("item name used twice: \"" + puzzle.names[i] + "\"");
     for (size_t c = 0; c < puzzle.clues.size(); ++c) {
@@ -403,17 +165,6 @@ std::vector<std::string> validateFacts(const LogicPuzzle &puzzle) {
     if (puzzle.misreadings.size() > puzzle.clues.size())
         errors.push_back("misreadings of a clue that does not exist");
     return errors;
-}
-
-Groups keyGroups(const std::array<KeyTriple, 5> &key) {
-    Groups g{};
-    for (int a = 0; a < 5; ++a) {
-        g[a] = a;
-        g[5 + key[a].b - 1] = a;
-        g[10 + key[a].c - 1] = a;
-        g[15 + key[a].d - 1] = a;
-    }
-    return g;
 }
 
 bool holds(const LogicPuzzle &puzzle, const Fact &fact, const Groups &groups) {
@@ -460,44 +211,7 @@ CountResult countSolutions(const LogicPuzzle &puzzle) {
     return result;
 }
 
-DeductionResult deduce(const LogicPuzzle &puzzle) {
-    DeductionResult result;
-    const auto resolved = resolveAll(puzzle);
-    for (const auto &clue : resolved)
-        for (const ResolvedFact &rf : clue)
-            for (int i : rf.items)
-                if (i < 0) {
-                    result.contradiction = true;
-                    return result;
-                }
-    Grid grid;
-    for (int round = 1; round <= 50; ++round) {
-        Grid next = grid;
-        next.changed = false;
-        for (const auto &clue : resolved) {
-            ClueReader reader(clue, grid);
-            if (!reader.apply(next)) next.broken = true;
-        }
-        const bool clueChanged = next.changed;
-        closeGrid(next);
-        if (next.broken) {
-            result.contradiction = true;
-            result.rounds = round;
-            return result;
-        }
-        if (!clueChanged && next.rel == grid.rel) break;  // stalled
-        grid = next;
-        result.rounds = round;
-        if (grid.solved()) {
-            result.solved = true;
-            for (int u = 0; u < kItems; ++u)
-                for (int a = 0; a < 5; ++a)
-                    if (u == a || grid.rel[u][a] == kYes) result.groups[u] = a;
-            return result;
-        }
-    }
-    return result;
-}
+DeductionResult deduce(const LogicPuzzle &puzzle) { return Solver(puzzle).deduce(); }
 
 std::vector<std::string> formProblems(const PuzzleRecord &record) {
     std::vector<std::string> problems;
@@ -553,7 +267,7 @@ std::vector<std::string> formProblems(const PuzzleRecord &record) {
         for (size_t j = 0; j < h.size(); ++j)
             if (h[j] == '&' && (j + 1 >= h.size() || h[++j] != '&'))
                 problems.push_back("row heading with a single ampersand: \"" + h + "\"");
-        if (shown(h).empty() || shown(h).size() > 13)
+        if (shownCaption(h).empty() || shownCaption(h).size() > 13)
             problems.push_back("row heading empty or over 13 characters: \"" + h + "\"");
     }
     for (const std::string &a : c.itemsA)

@@ -8,28 +8,9 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
+#include "core/solver.h"
 
 namespace zentrivo {
-
-// A full solution: for each of the 20 items (category * 5 + item), the item
-// of A (0-4) it belongs with.
-using Groups = std::array<int, 20>;
-
-// A puzzle in the checker's terms: 20 item names, the facts of each clue and
-// the other readings recorded for each clue.
-struct LogicPuzzle {
-    int number = 0;                     // 0 for a puzzle made up by a test
-    std::array<std::string, 20> names;  // A 1-5, B 1-5, C 1-5, D 1-5
-    std::vector<std::vector<Fact>> clues;
-    std::vector<std::vector<Misreading>> misreadings;  // per clue; may be shorter than clues
-};
-
-struct DeductionResult {
-    bool solved = false;  // every relation decided
-    bool contradiction = false;
-    int rounds = 0;   // passes over the clues until solved (or stalled)
-    Groups groups{};  // valid when solved
-};
 
 struct CountResult {
     long solutions = 0;
@@ -44,17 +25,15 @@ LogicPuzzle logicPuzzle(const PuzzleRecord &record, std::vector<std::string> &er
 // Checks that every fact names known items of suitable categories.
 std::vector<std::string> validateFacts(const LogicPuzzle &puzzle);
 
-// The solution the answer key describes.
-Groups keyGroups(const std::array<KeyTriple, 5> &key);
-
 // True when the full assignment satisfies the fact.
 bool holds(const LogicPuzzle &puzzle, const Fact &fact, const Groups &groups);
 
 // Counts the assignments (of the 5!^3) that satisfy every clue.
 CountResult countSolutions(const LogicPuzzle &puzzle);
 
-// Solves by deduction alone: grid rules (one O per block line, last open
-// square, links across blocks) and each clue pruning what it forbids.
+// Solves by deduction alone with the game's solver: grid rules (one O per
+// block line, last open square, links across blocks) and each clue pruning
+// what it forbids.
 DeductionResult deduce(const LogicPuzzle &puzzle);
 
 // Layout rules of the clue text, story and headings.

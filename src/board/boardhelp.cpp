@@ -1,0 +1,118 @@
+// Help on the board: undo and redo of the player's marks, the check of marks
+// and the hint, reached through a context menu and their keys.
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QMessageBox>
+#include <QUndoStack>
+
+#include "board/frmlogic.h"
+#include "catalogue/catalogue.h"
+#include "core/hint.h"
+
+namespace zentrivo {
+
+// One change of one cell's code. It is pushed after the change is made, so
+// its first redo does nothing.
+class MarkChange : public QUndoCommand {
+public:
+    MarkChange(FrmLogic *board, int cell, std::int16_t before, std::int16_t after)
+        : board_(board), cell_(cell), before_(before), after_(after) {}
+    void undo() override { board_->showCode(cell_, before_); }
+    void redo() override {
+        if (done_) board_->showCode(cell_, after_);
+        done_ = true;
+    }
+
+private:
+    FrmLogic *board_;
+    int cell_;
+    std::int16_t before_, after_;
+    bool done_ = false;
+};
+
+namespace {
+
+QAction *helpAction(QWidget *window, const QString &text, const QList<QKeySequence> &keys) {
+    auto *action = new QAction(text, window);
+    action->setShortcuts(keys);
+    action->setShortcutContext(Qt::WindowShortcut);
+    window->addAction(action);
+    return action;
+}
+
+void showMessage(QWidget *parent, const QString &title, const std::string &text) {
+    QMessageBox box(QMessageBox::Information, title, QString::fromStdString(text), QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+}  // namespace
+
+void FrmLogic::makeHelp() {
+    undo_ = new QUndoStack(this);
+    helpMenu_ = new QMenu(this);
+    helpMenu_->setObjectName(QStringLiteral("HelpMenu"));
+    QAction *undo = helpAction(this, tr("&Undo"), {QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    QAction *redo = helpAction(
+        this, tr("&Redo"),
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    QAction *check = helpAction(this, tr("&Check My Marks"), {QKeySequence(Qt::Key_C)});
+    QAction *hint = helpAction(this, tr("&Hint"), {QKeySequence(Qt::Key_H)});
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(undo_, &QUndoStack::canUndoChanged, undo, &QAction::setEnabled);
+    connect(undo_, &QUndoStack::canRedoChanged, redo, &QAction::setEnabled);
+    connect(undo, &QAction::triggered, this, &FrmLogic::Undo_Click);
+    connect(redo, &QAction::triggered, this, &FrmLogic::Redo_Click);
+    connect(check, &QAction::triggered, this, &FrmLogic::CheckMarks_Click);
+    connect(hint, &QAction::triggered, this, &FrmLogic::Hint_Click);
+    helpMenu_->addActions({undo, redo});
+    helpMenu_->addSeparator();
+    helpMenu_->addActions({check, hint});
+
+    // The keyboard's ways to the menu, wherever the focus is on the board.
+    QAction *menuKey = helpAction(
+        this, QString(), {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
+    connect(menuKey, &QAction::triggered, this, [this] {
+        QWidget *focus = focusWidget();
+        QPoint at = rect().center();
+        QWidget *from = this;
+        if (focus == grid_) {
+            at = grid_->squareRect(grid_->focusSquare()).center();
+            from = grid_;
+        } else if (focus && isAncestorOf(focus)) {
+            at = focus->rect().center();
+            from = focus;
+        }
+        showHelpMenu(from->mapToGlobal(at));
+    });
+}
+
+void FrmLogic::recordChange(int cell, std::int16_t before) {
+    const std::int16_t after = Grid[static_cast<size_t>(cell)];
+    if (after != before) undo_->push(new MarkChange(this, cell, before, after));
+}
+
+void FrmLogic::contextMenuEvent(QContextMenuEvent *event) { showHelpMenu(event->globalPos()); }
+
+void FrmLogic::showHelpMenu(const QPoint &globalPos) { helpMenu_->popup(globalPos); }
+
+void FrmLogic::Undo_Click() { undo_->undo(); }
+
+void FrmLogic::Redo_Click() { undo_->redo(); }
+
+void FrmLogic::CheckMarks_Click() {
+    const PuzzleRecord *r = findPuzzle(state().PuzzleNum);
+    showMessage(this, QStringLiteral("Zentrivo 2.0 - Check"),
+                r && r->authored() ? checkMessage(countMarks(r->key, Grid))
+                                   : "There is no puzzle on the board.");
+}
+
+void FrmLogic::Hint_Click() {
+    const Hint hint = hintFor(findPuzzle(state().PuzzleNum), Grid);
+    showMessage(this, QStringLiteral("Zentrivo 2.0 - Hint"), hint.text);
+    if (hint.cell >= 0) focusSquare(hint.cell);
+}
+
+}  // namespace zentrivo

@@ -7,11 +7,11 @@
 #include <QPainter>
 #include <QUndoStack>
 
+#include "board/cluetext.h"
 #include "catalogue/catalogue.h"
 #include "core/answerkey.h"
 #include "widgets/accessibility.h"
 #include "widgets/buttons.h"
-#include "widgets/focusframe.h"
 #include "widgets/fonts.h"
 #include "widgets/palette.h"
 #include "widgets/picturebox.h"
@@ -45,22 +45,6 @@ protected:
         p.fillRect(box, Qt::white);
         p.setPen(Qt::black);
         p.drawText(box, Qt::AlignCenter, caption);
-    }
-};
-
-// The clues: a label that the keyboard can reach, so that a screen reader
-// reads them, with a frame while it has the focus (by Tab only).
-class ClueText : public QLabel {
-public:
-    explicit ClueText(QWidget *parent) : QLabel(parent) { setFocusPolicy(Qt::TabFocus); }
-
-protected:
-    void paintEvent(QPaintEvent *event) override {
-        QLabel::paintEvent(event);
-        if (hasFocus()) {
-            QPainter p(this);
-            drawFocusFrame(p, rect());
-        }
     }
 };
 

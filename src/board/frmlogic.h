@@ -19,6 +19,7 @@ class QUndoStack;
 namespace zentrivo {
 
 class CaptionButton;
+class ClueText;
 class MarkChange;
 class PictureBox;
 
@@ -101,7 +102,7 @@ private:
     // Controls, named as their objectName.
     CaptionButton *CmdIntro = nullptr, *CmdShowFillIn = nullptr, *CmdNext = nullptr,
                   *CmdSave = nullptr, *CmdAnswer = nullptr, *CmdExit = nullptr;
-    QLabel *LblClues = nullptr;
+    ClueText *LblClues = nullptr;
     QFrame *Frame1 = nullptr, *Frame2 = nullptr;
     PictureBox *ImgTop = nullptr, *ImgMag = nullptr, *ImgX = nullptr, *ImgO = nullptr,
                *ImgErase = nullptr, *ImgRedO = nullptr, *ImgPurpleO = nullptr;

@@ -6,6 +6,7 @@
 #include <QLabel>
 
 #include "widgets/picturebox.h"
+#include "widgets/readabletext.h"
 
 namespace zentrivo {
 
@@ -59,57 +60,6 @@ public:
     void doAction(const QString &name) override {
         if (name == pressAction()) emit static_cast<PictureBox *>(widget())->clicked();
     }
-};
-
-// Running text on a label, read-only, with the text interface that lets a
-// screen reader move through it by character, word and line.
-class ReadableText : public QAccessibleWidget, public QAccessibleTextInterface {
-public:
-    explicit ReadableText(QLabel *label) : QAccessibleWidget(label, QAccessible::EditableText) {}
-
-    void *interface_cast(QAccessible::InterfaceType type) override {
-        if (type == QAccessible::TextInterface)
-            return static_cast<QAccessibleTextInterface *>(this);
-        return QAccessibleWidget::interface_cast(type);
-    }
-    QAccessible::State state() const override {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.readOnly = true;
-        s.multiLine = true;
-        return s;
-    }
-    QString text(QAccessible::Text t) const override {
-        if (t == QAccessible::Value) return content();
-        return QAccessibleWidget::text(t);
-    }
-
-    void selection(int, int *start, int *end) const override { *start = *end = 0; }
-    int selectionCount() const override { return 0; }
-    void addSelection(int, int) override {}
-    void removeSelection(int) override {}
-    void setSelection(int, int, int) override {}
-    int cursorPosition() const override { return cursor_; }
-    void setCursorPosition(int position) override {
-        cursor_ = qBound(0, position, characterCount());
-    }
-    QString text(int start, int end) const override {
-        const QString all = content();
-        start = qBound(0, start, int(all.size()));
-        end = end < 0 ? int(all.size()) : qBound(start, end, int(all.size()));
-        return all.mid(start, end - start);
-    }
-    int characterCount() const override { return int(content().size()); }
-    QRect characterRect(int) const override { return QRect(); }
-    int offsetAtPoint(const QPoint &) const override { return -1; }
-    void scrollToSubstring(int, int) override {}
-    QString attributes(int offset, int *start, int *end) const override {
-        *start = *end = offset;
-        return QString();
-    }
-
-private:
-    QString content() const { return static_cast<QLabel *>(widget())->text(); }
-    int cursor_ = 0;
 };
 
 // A drop-down list named for what it chooses, its value the item it shows.

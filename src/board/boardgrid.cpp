@@ -164,7 +164,14 @@ void BoardGrid::keyPressEvent(QKeyEvent *event) {
 void BoardGrid::focusInEvent(QFocusEvent *event) {
     QWidget::focusInEvent(event);
     update(squareRect(focus_));
-    tellFocus();
+    // Qt tells of the grid taking the focus after this returns; the square
+    // is told after that, so that a screen reader ends on the square.
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            if (hasFocus()) tellFocus();
+        },
+        Qt::QueuedConnection);
 }
 
 void BoardGrid::focusOutEvent(QFocusEvent *event) {
@@ -186,8 +193,6 @@ void BoardGrid::tellName(int cell) {
     if (QAccessibleInterface *square = gridSquareInterface(this, cell)) {
         QAccessibleEvent name(square, QAccessible::NameChanged);
         QAccessible::updateAccessibility(&name);
-        QAccessibleEvent description(square, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&description);
     }
 }
 

@@ -18,9 +18,15 @@ class MarkChange : public QUndoCommand {
 public:
     MarkChange(FrmLogic *board, int cell, std::int16_t before, std::int16_t after)
         : board_(board), cell_(cell), before_(before), after_(after) {}
-    void undo() override { board_->showCode(cell_, before_); }
+    void undo() override {
+        board_->showCode(cell_, before_);
+        board_->announceSquare(cell_, QStringLiteral("Undo"));
+    }
     void redo() override {
-        if (done_) board_->showCode(cell_, after_);
+        if (done_) {
+            board_->showCode(cell_, after_);
+            board_->announceSquare(cell_, QStringLiteral("Redo"));
+        }
         done_ = true;
     }
 

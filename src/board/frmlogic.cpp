@@ -408,6 +408,12 @@ void FrmLogic::Grid_KeyMark(int cell, BoardGrid::Tool tool) {
             break;
     }
     Img_Click(cell);
+    announceSquare(cell);
+}
+
+void FrmLogic::announceSquare(int cell, const QString &what) {
+    const QString square = grid_->squareName(cell);
+    announce(this, what.isEmpty() ? square : what + QStringLiteral(": ") + square);
 }
 
 void FrmLogic::focusSquare(int cell) {
@@ -427,6 +433,8 @@ void FrmLogic::CmdAnswer_Click() {
         paintCell(static_cast<size_t>(step.cell), (red ? ImgRedO : ImgPurpleO)->pixmap(),
                   red ? BoardGrid::Mark::AnswerO : BoardGrid::Mark::WrongO);
     }
+    announce(this, QStringLiteral("The answers are shown. In the grid, the squares of the answer "
+                                  "say answer O, your wrong O's say wrong O."));
 }
 
 void FrmLogic::CmdSave_Click() {

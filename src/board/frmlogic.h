@@ -87,6 +87,8 @@ private:
     void paintCell(size_t cell, const QPixmap &picture, BoardGrid::Mark mark);
     // Sets a cell's code with its ordinary picture, leaving the tools alone.
     void showCode(int cell, std::int16_t code);
+    // Tells a screen reader the square's name, after `what` when given.
+    void announceSquare(int cell, const QString &what = QString());
 
     // Help on the board (boardhelp.cpp): the undo history, the help menu and
     // its keys.

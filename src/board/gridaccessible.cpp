@@ -57,7 +57,9 @@ public:
     GridSquare(GridTable *table, int cell) : GridPart(table), cell_(cell) {}
     QString text(QAccessible::Text t) const override;
     QRect rect() const override;
-    QAccessible::Role role() const override { return QAccessible::Cell; }
+    // A list item, not a table cell: a screen reader reads a table cell
+    // with the whole of its row on every move up or down.
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
     QAccessible::State state() const override;
     void *interface_cast(QAccessible::InterfaceType type) override {
         if (type == QAccessible::TableCellInterface)
@@ -199,12 +201,10 @@ QRect ColumnHeader::rect() const {
 BoardGrid *GridSquare::grid() const { return table_->grid(); }
 QAccessibleInterface *GridSquare::table() const { return table_; }
 
-// The mark is part of the name and is the description too: the name is what
-// every screen reader speaks, and a change of either is announced.
+// The name says the square's two items and its mark, each once.
 QString GridSquare::text(QAccessible::Text t) const {
     if (!isValid()) return QString();
     if (t == QAccessible::Name) return grid()->squareName(cell_);
-    if (t == QAccessible::Description) return BoardGrid::markText(grid()->mark(cell_));
     return QString();
 }
 

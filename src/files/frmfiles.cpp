@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPointer>
 
+#include "catalogue/catalogue.h"
 #include "core/savefile.h"
 #include "widgets/accessibility.h"
 #include "widgets/buttons.h"
@@ -121,6 +122,7 @@ FrmFiles::FrmFiles(Navigator &windows, QWidget *parent) : GameWindow(windows, pa
     filList->setAccessibleName(QStringLiteral("Files"));
     TxtFileName->setAccessibleName(QStringLiteral("File name"));
     TxtFileName->installEventFilter(this);
+    tellFocusBeforeCaret(TxtFileName);
     setEscapeCloses(true);
 
     setTabOrder(TxtFileName, OKButton);
@@ -252,7 +254,13 @@ void FrmFiles::openSaved() {
     // The board's load unloads this window while this handler waits on the
     // board: nothing of this window is used after the board is shown.
     windows_.reloadBoard();
-    windows_.board()->exec();
+    GameWindow *board = windows_.board();
+    const PuzzleRecord *opened = findPuzzle(state().PuzzleNum);
+    announceWhenActive(board,
+                       QStringLiteral("Opened %1: Logic Problem %2")
+                           .arg(fileName(), opened ? QString::fromStdString(opened->menuTitle)
+                                                   : QString::number(state().PuzzleNum)));
+    board->exec();
 }
 
 void FrmFiles::saveBoard() {
@@ -287,6 +295,7 @@ void FrmFiles::saveBoard() {
         return;
     }
     PickedFromList = false;
+    announceWhenActive(windows_.board(), QStringLiteral("Saved as %1").arg(fileName()));
     windows_.unload(this);
 }
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 
 #include "catalogue/catalogue.h"
+#include "widgets/accessibility.h"
 #include "widgets/buttons.h"
 #include "widgets/fonts.h"
 #include "widgets/palette.h"
@@ -74,6 +75,7 @@ FrmFillIn::FrmFillIn(Navigator &windows, QWidget *parent) : GameWindow(windows, 
             box->setObjectName(QStringLiteral("Txt%1").arg(number, 4, 10, QLatin1Char('0')));
             box->setGeometry(QRect(at, QSize(kBoxWidth, kBoxHeight)));
             box->setFont(serifFont(16));
+            tellFocusBeforeCaret(box);
             Txt[number / 100 - 1][number % 100 - 1] = box;
             if (previous) setTabOrder(previous, box);
             previous = box;
@@ -98,10 +100,12 @@ void FrmFillIn::nameBoxes() {
     for (int row = 1; row <= 5; ++row)
         for (int column = 1; column <= 4; ++column) {
             const QString heading = Lbl[column - 1]->text();
-            box(column, row)->setAccessibleName(
-                QStringLiteral("Row %1, %2")
-                    .arg(row)
-                    .arg(heading.isEmpty() ? QStringLiteral("Column %1").arg(column) : heading));
+            box(column, row)
+                ->setAccessibleName(QStringLiteral("Row %1, %2")
+                                        .arg(row)
+                                        .arg(heading.isEmpty()
+                                                 ? QStringLiteral("Column %1").arg(column)
+                                                 : heading));
         }
 }
 

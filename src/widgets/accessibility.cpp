@@ -3,7 +3,11 @@
 #include <QAbstractItemView>
 #include <QAccessibleWidget>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTimer>
 
 #include "widgets/picturebox.h"
 #include "widgets/readabletext.h"
@@ -16,6 +20,7 @@ const char *const kHidden = "zentrivoAccessibleHidden";
 const char *const kRole = "zentrivoAccessibleRole";
 const char *const kReadable = "zentrivoReadable";
 const char *const kNamedList = "zentrivoNamedList";
+const char *const kAnnouncer = "zentrivoAnnouncer";
 
 // A window or panel whose decorations are left out.
 class Container : public QAccessibleWidget {
@@ -95,10 +100,76 @@ QAccessibleInterface *gameFactory(const QString &, QObject *object) {
         return new ReadableText(label);
     if (auto *list = qobject_cast<QComboBox *>(w); list && list->property(kNamedList).toBool())
         return new NamedDropDown(list);
+    if (w->property(kAnnouncer).toBool())
+        return new QAccessibleWidget(w, QAccessible::Notification);
     const QVariant role = w->property(kRole);
     if (role.isValid()) return new Container(w, static_cast<QAccessible::Role>(role.toInt()));
     return nullptr;
 }
+
+// The window's activation and its focus are told first, some of it from
+// posted events; the announcement follows them.
+void speakSoon(QWidget *window, const QString &text) {
+    QTimer::singleShot(100, window, [window, text] { announce(window, text); });
+}
+
+// Holds an announcement until its window is active again.
+class PendingAnnouncement : public QObject {
+public:
+    PendingAnnouncement(QWidget *window, const QString &text) : QObject(window), text_(text) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::WindowActivate) {
+            window()->removeEventFilter(this);
+            deleteLater();
+            speakSoon(window(), text_);
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QWidget *window() const { return static_cast<QWidget *>(parent()); }
+    QString text_;
+};
+
+// Lets a text box take the focus at once but select its text (as Tab,
+// Shift+Tab or an access key asks) only after Qt has told of the focus.
+class FocusFirst : public QObject {
+public:
+    explicit FocusFirst(QLineEdit *box) : QObject(box) {
+        setObjectName(QString::fromLatin1(kName));
+        box->installEventFilter(this);
+    }
+    static constexpr const char *kName = "zentrivoFocusFirst";
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() != QEvent::FocusIn || passing_) return false;
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason &&
+            reason != Qt::ShortcutFocusReason)
+            return false;
+        auto *box = static_cast<QLineEdit *>(watched);
+        QFocusEvent plain(QEvent::FocusIn, Qt::OtherFocusReason);
+        passing_ = true;
+        QCoreApplication::sendEvent(box, &plain);
+        passing_ = false;
+        QMetaObject::invokeMethod(
+            box,
+            [box] {
+                if (box->hasFocus() && !box->hasSelectedText() && box->inputMask().isEmpty())
+                    box->selectAll();
+            },
+            Qt::QueuedConnection);
+        return true;
+    }
+
+private:
+    bool passing_ = false;
+};
 
 }  // namespace
 
@@ -132,6 +203,56 @@ void makeReadable(QLabel *label, const QString &name) {
     label->setProperty(kReadable, true);
     label->setAccessibleName(name);
     followReadingKeys(label);
+}
+
+// Screen readers of this time speak a notification when it is shown, and
+// drop a change of name or description of most other objects.
+void announce(QWidget *within, const QString &text) {
+    installWidgetAccessibility();
+    QWidget *window = within->window();
+    QWidget *announcer = nullptr;
+    for (QObject *o : window->children())
+        if (auto *w = qobject_cast<QWidget *>(o); w && w->property(kAnnouncer).toBool())
+            announcer = w;
+    if (!announcer) {
+        announcer = new QWidget(window);
+        announcer->setProperty(kAnnouncer, true);
+        announcer->setObjectName(QStringLiteral("Announcer"));
+        announcer->setGeometry(0, 0, 0, 0);
+        announcer->setAttribute(Qt::WA_TransparentForMouseEvents);
+        announcer->setFocusPolicy(Qt::NoFocus);
+    }
+    announcer->hide();
+    announcer->setAccessibleName(text);
+    announcer->show();
+}
+
+void announceWhenActive(QWidget *within, const QString &text) {
+    QWidget *window = within->window();
+    if (window->isActiveWindow())
+        speakSoon(window, text);
+    else
+        new PendingAnnouncement(window, text);
+}
+
+void tellFocusBeforeCaret(QLineEdit *box) {
+    if (!box->findChild<QObject *>(QString::fromLatin1(FocusFirst::kName),
+                                   Qt::FindDirectChildrenOnly))
+        new FocusFirst(box);
+}
+
+void tellCurrentItem(QAbstractItemView *list) {
+    QMetaObject::invokeMethod(
+        list,
+        [list = QPointer<QAbstractItemView>(list)] {
+            if (!list || !list->hasFocus() || !list->currentIndex().isValid() ||
+                !QAccessible::isActive())
+                return;
+            QAccessibleEvent event(list, QAccessible::Focus);
+            event.setChild(list->currentIndex().row());
+            QAccessible::updateAccessibility(&event);
+        },
+        Qt::QueuedConnection);
 }
 
 }  // namespace zentrivo

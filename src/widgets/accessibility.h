@@ -6,8 +6,10 @@
 
 #include <QAccessible>
 
+class QAbstractItemView;
 class QComboBox;
 class QLabel;
+class QLineEdit;
 class QWidget;
 
 namespace zentrivo {
@@ -32,5 +34,23 @@ void nameDropDown(QComboBox *list, const QString &name);
 // Each of these is called right after the control is made: Qt fixes how a
 // control is described the first time it announces a change.
 void makeReadable(QLabel *label, const QString &name);
+
+// Says `text` to a screen reader at once, wherever its focus is: an object
+// of the notification role, a child of the window that holds `within`,
+// shown anew with the text. It takes no room and draws nothing.
+void announce(QWidget *within, const QString &text);
+// The same once the window that holds `within` is active again (at once
+// when it is), after the screen reader has heard where its focus is.
+void announceWhenActive(QWidget *within, const QString &text);
+
+// A text box that Tab enters selects its text as it takes the focus, and
+// tells a screen reader of that before Qt tells of the focus, which leaves
+// some boxes unspoken. This makes the box select its text only once the
+// focus has been told.
+void tellFocusBeforeCaret(QLineEdit *box);
+
+// Tells a screen reader which item of the list has the focus, after Qt has
+// told it of the list: call it when the list takes the focus.
+void tellCurrentItem(QAbstractItemView *list);
 
 }  // namespace zentrivo

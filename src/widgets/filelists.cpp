@@ -15,6 +15,8 @@
 #include <utility>
 #include <vector>
 
+#include "widgets/accessibility.h"
+
 namespace zentrivo {
 
 namespace {
@@ -89,6 +91,8 @@ bool FolderList::setPath(const QString &folder) {
     auto add = [this](const QIcon &icon, const QString &name, const QString &path,
                       qsizetype depth) {
         auto *row = new QListWidgetItem(icon, QString(depth * 2, QLatin1Char(' ')) + name, this);
+        row->setData(Qt::AccessibleTextRole, name);
+        row->setData(Qt::UserRole + 1, int(depth + 1));
         row->setData(kPathRole, path);
         row->setToolTip(path);
     };
@@ -109,6 +113,12 @@ bool FolderList::setPath(const QString &folder) {
                                                   QDir::Name | QDir::IgnoreCase);
     for (const QString &name : subfolders)
         add(closed, name, here.absoluteFilePath(name), chain.size());
+    for (int r = 0; r < count(); ++r)
+        item(r)->setData(Qt::AccessibleDescriptionRole,
+                         QStringLiteral("folder %1 of %2, level %3")
+                             .arg(r + 1)
+                             .arg(count())
+                             .arg(item(r)->data(Qt::UserRole + 1).toInt()));
     setCurrentRow(openRow);
     scrollToItem(item(openRow));
     if (changed) emit pathChanged();
@@ -128,6 +138,11 @@ void FolderList::keyPressEvent(QKeyEvent *event) {
         return;
     }
     QListWidget::keyPressEvent(event);
+}
+
+void FolderList::focusInEvent(QFocusEvent *event) {
+    QListWidget::focusInEvent(event);
+    tellCurrentItem(this);
 }
 
 // ---- files -------------------------------------------------------------------
@@ -174,6 +189,11 @@ QString FileList::fileName() const {
 std::string FileList::fileBytes() const {
     const QListWidgetItem *row = currentItem();
     return row ? row->data(kPathRole).toByteArray().toStdString() : std::string();
+}
+
+void FileList::focusInEvent(QFocusEvent *event) {
+    QListWidget::focusInEvent(event);
+    tellCurrentItem(this);
 }
 
 void FileList::keyPressEvent(QKeyEvent *event) {

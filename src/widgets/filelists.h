@@ -25,6 +25,8 @@ public:
 
 // The folders from the root down to the open folder, then the open folder's
 // subfolders. A click highlights a folder; a double click or Enter opens it.
+// The folders are indented by their depth; a screen reader hears each by its
+// name and its level instead.
 class FolderList : public QListWidget {
     Q_OBJECT
 public:
@@ -43,6 +45,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     QString path_;
@@ -75,6 +78,7 @@ signals:
 
 protected:
     void keyPressEvent(QKeyEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
 
 private:
     QString pattern_ = QStringLiteral("*");

@@ -25,12 +25,31 @@ namespace {
 struct Heard {
     QAccessible::Event type;
     QString name;
+    QAccessible::Role role;
 };
 QList<Heard> heard;
 
 void listen(QAccessibleEvent *event) {
     QAccessibleInterface *i = event->accessibleInterface();
-    heard.append({event->type(), i ? i->text(QAccessible::Name) : QString()});
+    heard.append({event->type(), i ? i->text(QAccessible::Name) : QString(),
+                  i ? i->role() : QAccessible::NoRole});
+}
+
+// What the game announced since the last clear: the texts of the
+// notifications shown.
+QStringList announced() {
+    QStringList out;
+    for (const Heard &h : heard)
+        if (h.type == QAccessible::ObjectShow && h.role == QAccessible::Notification) out << h.name;
+    return out;
+}
+
+// The names of the objects that took the focus, in order.
+QStringList focused() {
+    QStringList out;
+    for (const Heard &h : heard)
+        if (h.type == QAccessible::Focus) out << h.name;
+    return out;
 }
 
 QAccessibleInterface *of(QObject *o) { return QAccessible::queryAccessibleInterface(o); }
@@ -177,7 +196,7 @@ private slots:
         b->hide();
     }
 
-    // Every square of every puzzle is a table cell named by its two items,
+    // Every square of every puzzle is a list item named by its two items,
     // with the puzzle's items as row and column headers; places without a
     // square have no cell.
     void everyPuzzleReadsAsATable() {
@@ -202,7 +221,7 @@ private slots:
                     ++cells;
                     QCOMPARE(c->text(QAccessible::Name),
                              rowItem(r, row) + ", " + columnItem(r, column) + ": blank");
-                    QCOMPARE(c->role(), QAccessible::Cell);
+                    QCOMPARE(c->role(), QAccessible::ListItem);
                     QCOMPARE(tableIface->child(tableIface->indexOfChild(c)), c);
                 }
             QCOMPARE(cells, kCellCount);
@@ -233,7 +252,7 @@ private slots:
         heard.clear();
         QTest::mouseClick(cellPicture(b, 0), Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(first->text(QAccessible::Name), QStringLiteral("1st Floor, Ballroom: X"));
-        QCOMPARE(first->text(QAccessible::Description), QStringLiteral("X"));
+        QCOMPARE(first->text(QAccessible::Description), QString());
         QVERIFY(heard.size() >= 1);
         QCOMPARE(heard.first().type, QAccessible::NameChanged);
         QCOMPARE(heard.first().name, QStringLiteral("1st Floor, Ballroom: X"));
@@ -363,6 +382,109 @@ private slots:
         b->hide();
     }
 
+    // Tab into the grid ends on the square; a move says the new square, a
+    // mark, an undo, a redo and the reveal are announced at once.
+    void boardChangesAreHeard_data() {
+        QTest::addColumn<QList<int>>("keys");
+        QTest::addColumn<QStringList>("focus");
+        QTest::addColumn<QStringList>("said");
+        const QString first = QStringLiteral("1st Floor, Ballroom: ");
+        QTest::newRow("tab in") << QList<int>{Qt::Key_Tab} << QStringList{"Grid", first + "blank"}
+                                << QStringList{};
+        QTest::newRow("right") << QList<int>{Qt::Key_Tab, Qt::Key_Right}
+                               << QStringList{"Grid", first + "blank",
+                                              "1st Floor, Boardroom: blank"}
+                               << QStringList{};
+        QTest::newRow("down") << QList<int>{Qt::Key_Tab, Qt::Key_Down}
+                              << QStringList{"Grid", first + "blank", "2nd Floor, Ballroom: blank"}
+                              << QStringList{};
+        QTest::newRow("x o delete") << QList<int>{Qt::Key_Tab, Qt::Key_X, Qt::Key_O, Qt::Key_Delete}
+                                    << QStringList{"Grid", first + "blank"}
+                                    << QStringList{first + "X", first + "O", first + "blank"};
+        QTest::newRow("undo redo")
+            << QList<int>{Qt::Key_Tab, Qt::Key_X, (Qt::CTRL | Qt::Key_Z).toCombined(),
+                          (Qt::CTRL | Qt::Key_Y).toCombined()}
+            << QStringList{"Grid", first + "blank"}
+            << QStringList{first + "X", "Undo: " + first + "blank", "Redo: " + first + "X"};
+        QTest::newRow("reveal") << QList<int>{(Qt::ALT | Qt::Key_A).toCombined()} << QStringList{}
+                                << QStringList{
+                                       "The answers are shown. In the grid, the squares of "
+                                       "the answer say answer O, your wrong O's say wrong O."};
+    }
+    void boardChangesAreHeard() {
+        QFETCH(QList<int>, keys);
+        QFETCH(QStringList, focus);
+        QFETCH(QStringList, said);
+        Game g;
+        FrmLogic *b = shownBoard(g, 1);
+        child<QWidget>(b, "CmdExit")->setFocus(Qt::TabFocusReason);
+        QCoreApplication::processEvents();
+        heard.clear();
+        for (int key : keys) {
+            QWidget *to = QApplication::focusWidget() ? QApplication::focusWidget() : b;
+            QTest::keyClick(to, Qt::Key(key & ~Qt::KeyboardModifierMask),
+                            Qt::KeyboardModifiers(key & Qt::KeyboardModifierMask));
+            QCoreApplication::processEvents();
+        }
+        QTRY_COMPARE(announced(), said);
+        QCOMPARE(focused(), focus);
+        b->hide();
+    }
+
+    // Tab into a box of the fill-in grid tells of its focus before its
+    // caret; the folders are named without their indent, with their level.
+    void fillInAndFoldersAreHeard() {
+        Game g;
+        FrmLogic *b = shownBoard(g, 1);
+        auto *fill = qobject_cast<FrmFillIn *>(g.windows.fillIn());
+        fill->Form_Load();
+        fill->show();
+        fill->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(fill));
+        auto *before = child<QLineEdit>(fill, "Txt0201"), *box = child<QLineEdit>(fill, "Txt0301");
+        box->setText(QStringLiteral("Writers"));
+        before->setFocus(Qt::OtherFocusReason);
+        QCoreApplication::processEvents();
+        heard.clear();
+        QTest::keyClick(before, Qt::Key_Tab);
+        QCoreApplication::processEvents();
+        QCOMPARE(QApplication::focusWidget(), box);
+        QVERIFY(box->hasSelectedText());
+        const QString name = "Row 1, " + fill->Lbl[2]->text();
+        int focusAt = -1, caretAt = -1;
+        for (int i = 0; i < heard.size(); ++i) {
+            if (heard[i].name != name) continue;
+            if (heard[i].type == QAccessible::Focus && focusAt < 0) focusAt = i;
+            if (heard[i].type == QAccessible::TextCaretMoved ||
+                heard[i].type == QAccessible::TextSelectionChanged)
+                caretAt = caretAt < 0 ? i : caretAt;
+        }
+        QVERIFY(focusAt >= 0 && caretAt > focusAt);
+        fill->hide();
+
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkpath(QStringLiteral("inner/deeper")));
+        g.state.WhereFrom = kWhereSave;
+        auto *files = qobject_cast<FrmFiles *>(g.windows.fileWindow());
+        files->dirList->setPath(dir.path() + QStringLiteral("/inner"));
+        QAccessibleInterface *list = of(files->dirList);
+        const int rows = files->dirList->count();
+        const int depth = int(dir.path().count(QLatin1Char('/'))) + 2;  // inner's level
+        for (int r = rows - 2; r < rows; ++r) {
+            QAccessibleInterface *item = list->child(r);
+            QVERIFY(item);
+            const bool open = r == rows - 2;
+            QCOMPARE(item->text(QAccessible::Name),
+                     open ? QStringLiteral("inner") : QStringLiteral("deeper"));
+            QCOMPARE(item->text(QAccessible::Description),
+                     QStringLiteral("folder %1 of %2, level %3")
+                         .arg(r + 1)
+                         .arg(rows)
+                         .arg(open ? depth : depth + 1));
+        }
+        b->hide();
+    }
+
     // The hint's box is announced like every message, and the hinted square
     // is heard taking the focus once the box closes.
     void hintIsHeard() {
@@ -381,10 +503,7 @@ private slots:
         QVERIFY(alert);
         b->activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(b));
-        bool focusHeard = false;
-        for (const Heard &h : heard)
-            focusHeard |= h.type == QAccessible::Focus && h.name == square->text(QAccessible::Name);
-        QVERIFY(focusHeard);
+        QTRY_VERIFY(focused().contains(square->text(QAccessible::Name)));
     }
 };
 

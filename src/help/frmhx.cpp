@@ -26,6 +26,9 @@ FrmHx::FrmHx(Navigator &windows, QWidget *parent) : LabelWindow(windows, parent)
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     Label1->setAutoFillBackground(true);
     makeReadable(Label1, QStringLiteral("Version history"));
+    // A stop of its own, so that a screen reader can read it line by line;
+    // it draws no focus.
+    Label1->setFocusPolicy(Qt::TabFocus);
     QPalette yellow = Label1->palette();
     yellow.setColor(QPalette::Window, kYellow);
     yellow.setColor(QPalette::WindowText, kNavy);
@@ -34,6 +37,7 @@ FrmHx::FrmHx(Navigator &windows, QWidget *parent) : LabelWindow(windows, parent)
     // Made after the label, so it lies over the label's lower right corner.
     CmdClose = commandButton("CmdClose", QStringLiteral("Close"), this, QRect(440, 208, 65, 25));
     connect(CmdClose, &QPushButton::clicked, this, &FrmHx::CmdClose_Click);
+    setTabOrder(CmdClose, Label1);
 }
 
 void FrmHx::Form_Load() {

@@ -124,6 +124,8 @@ def main():
         check(grid.childCount == 150, "150 squares (%d)" % grid.childCount)
         first = table.getAccessibleAt(0, 0)
         check(first.name == "1st Floor, Ballroom: blank", "first square: " + first.name)
+        check(first.getRole() == pyatspi.ROLE_LIST_ITEM,
+              "a square reads alone, as a list item (%s)" % first.getRoleName())
         header = table.getColumnHeader(1)
         check(header is not None and header.name == "Boardroom",
               "column 2 header: " + (header.name if header else "none"))

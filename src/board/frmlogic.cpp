@@ -433,8 +433,10 @@ void FrmLogic::CmdAnswer_Click() {
         paintCell(static_cast<size_t>(step.cell), (red ? ImgRedO : ImgPurpleO)->pixmap(),
                   red ? BoardGrid::Mark::AnswerO : BoardGrid::Mark::WrongO);
     }
-    announce(this, QStringLiteral("The answers are shown. In the grid, the squares of the answer "
-                                  "say answer O, your wrong O's say wrong O."));
+    // The reveal's button has the focus after its access key.
+    announce(this,
+             QStringLiteral("The answers are shown. Tab to the grid and move through it: "
+                            "the squares of the answer say answer O, a wrong O says wrong O."));
 }
 
 void FrmLogic::CmdSave_Click() {

@@ -406,10 +406,11 @@ private slots:
                           (Qt::CTRL | Qt::Key_Y).toCombined()}
             << QStringList{"Grid", first + "blank"}
             << QStringList{first + "X", "Undo: " + first + "blank", "Redo: " + first + "X"};
-        QTest::newRow("reveal") << QList<int>{(Qt::ALT | Qt::Key_A).toCombined()} << QStringList{}
-                                << QStringList{
-                                       "The answers are shown. In the grid, the squares of "
-                                       "the answer say answer O, your wrong O's say wrong O."};
+        QTest::newRow("reveal")
+            << QList<int>{(Qt::ALT | Qt::Key_A).toCombined()} << QStringList{}
+            << QStringList{
+                   "The answers are shown. Tab to the grid and move through it: the squares of "
+                   "the answer say answer O, a wrong O says wrong O."};
     }
     void boardChangesAreHeard() {
         QFETCH(QList<int>, keys);

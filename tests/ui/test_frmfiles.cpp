@@ -808,7 +808,19 @@ private slots:
             typeName(w->TxtFileName, QStringLiteral("half done"));
             w->OKButton->click();
         });
-        s.on<FrmLogic>([](FrmLogic *board) { child<QPushButton>(board, "CmdExit")->click(); });
+        // The board, active again, tells a screen reader of the save and
+        // later of the open.
+        auto heard = [&](FrmLogic *board, const QString &text) {
+            const bool said = QTest::qWaitFor([&] {
+                auto *announcer = board->findChild<QWidget *>(QStringLiteral("Announcer"));
+                return announcer && announcer->accessibleName() == text;
+            });
+            if (!said) problems << "not announced: " + text;
+        };
+        s.on<FrmLogic>([&](FrmLogic *board) {
+            heard(board, QStringLiteral("Saved as half done.txt"));
+            child<QPushButton>(board, "CmdExit")->click();
+        });
         s.start();
         game.menu.CmdPuz[11]->click();
         QVERIFY2(s.finished(), qPrintable(s.failures()));
@@ -840,6 +852,8 @@ private slots:
             if (board->windowTitle() != QString::fromStdString(findPuzzle(12)->boardCaption))
                 problems << "caption " + board->windowTitle();
             if (game.state.WhereFrom != kWhereNone) problems << "still restoring";
+            heard(board, QStringLiteral("Opened half done.txt: Logic Problem #12 - ") +
+                             QString::fromStdString(findPuzzle(12)->title));
             child<QPushButton>(board, "CmdExit")->click();
         });
         s.start();

@@ -811,6 +811,7 @@ private slots:
         // The board, active again, tells a screen reader of the save and
         // later of the open.
         auto heard = [&](FrmLogic *board, const QString &text) {
+            board->activateWindow();
             const bool said = QTest::qWaitFor([&] {
                 auto *announcer = board->findChild<QWidget *>(QStringLiteral("Announcer"));
                 return announcer && announcer->accessibleName() == text;

@@ -106,15 +106,16 @@ const std::vector<ReadableText::Line> &ReadableText::layout() const {
     const QString shown = content();
     const QRect area = textArea(l);
     const bool document = drawsThroughDocument(l);
-    const int flags =
-        int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0) | (document ? 0x40000000 : 0);
+    const int flags = int(l->alignment()) | (l->wordWrap() ? Qt::TextWordWrap : 0);
     const QString font = l->font().toString();
-    if (shown == laidText_ && area.size() == laidSize_ && flags == laidFlags_ && font == laidFont_)
+    if (shown == laidText_ && area == laidArea_ && flags == laidFlags_ && font == laidFont_ &&
+        document == laidDocument_)
         return lines_;
     laidText_ = shown;
-    laidSize_ = area.size();
+    laidArea_ = area;
     laidFlags_ = flags;
     laidFont_ = font;
+    laidDocument_ = document;
     lines_.clear();
     plain_.reset();
     document_.reset();

@@ -7,7 +7,7 @@
 #include <QAccessibleTextInterface>
 #include <QAccessibleWidget>
 #include <QPointF>
-#include <QSize>
+#include <QRect>
 #include <QTextLine>
 #include <memory>
 #include <vector>
@@ -75,8 +75,9 @@ private:
     mutable std::unique_ptr<QTextDocument> document_;
     mutable QString laidText_;
     mutable QString laidFont_;
-    mutable QSize laidSize_;
+    mutable QRect laidArea_;
     mutable int laidFlags_ = -1;
+    mutable bool laidDocument_ = false;
 };
 
 // Lets the keyboard move a reading position through a label made readable:

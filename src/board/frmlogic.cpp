@@ -433,9 +433,8 @@ void FrmLogic::CmdAnswer_Click() {
         paintCell(static_cast<size_t>(step.cell), (red ? ImgRedO : ImgPurpleO)->pixmap(),
                   red ? BoardGrid::Mark::AnswerO : BoardGrid::Mark::WrongO);
     }
-    // The reveal's button has the focus after its access key.
     announce(this,
-             QStringLiteral("The answers are shown. Tab to the grid and move through it: "
+             QStringLiteral("The answers are shown. Move through the grid to hear them: "
                             "the squares of the answer say answer O, a wrong O says wrong O."));
 }
 

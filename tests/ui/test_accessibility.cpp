@@ -409,7 +409,7 @@ private slots:
         QTest::newRow("reveal")
             << QList<int>{(Qt::ALT | Qt::Key_A).toCombined()} << QStringList{}
             << QStringList{
-                   "The answers are shown. Tab to the grid and move through it: the squares of "
+                   "The answers are shown. Move through the grid to hear them: the squares of "
                    "the answer say answer O, a wrong O says wrong O."};
     }
     void boardChangesAreHeard() {

@@ -67,10 +67,16 @@ public:
     }
 };
 
-// A drop-down list named for what it chooses, its value the item it shows.
-class NamedDropDown : public QAccessibleWidget {
+// A drop-down list named for what it chooses, its value the item it shows,
+// which is also its text: a screen reader speaks that text as the value.
+class NamedDropDown : public QAccessibleWidget, public QAccessibleTextInterface {
 public:
     explicit NamedDropDown(QComboBox *list) : QAccessibleWidget(list, QAccessible::ComboBox) {}
+    void *interface_cast(QAccessible::InterfaceType type) override {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface *>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
     QString text(QAccessible::Text t) const override {
         if (t == QAccessible::Value) return list()->currentText();
         return QAccessibleWidget::text(t);
@@ -80,11 +86,36 @@ public:
         s.expandable = true;
         s.expanded = list()->view() && list()->view()->isVisible();
         s.collapsed = !s.expanded;
+        s.readOnly = true;
         return s;
     }
     QStringList actionNames() const override { return {showMenuAction(), pressAction()}; }
     void doAction(const QString &name) override {
         if (name == showMenuAction() || name == pressAction()) list()->showPopup();
+    }
+
+    // The shown item as read-only text.
+    void selection(int, int *start, int *end) const override { *start = *end = 0; }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override {}
+    void removeSelection(int) override {}
+    void setSelection(int, int, int) override {}
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override {}
+    QString text(int start, int end) const override {
+        const QString shown = list()->currentText();
+        start = qBound(0, start, int(shown.size()));
+        end = end < 0 ? int(shown.size()) : qBound(start, end, int(shown.size()));
+        return shown.mid(start, end - start);
+    }
+    int characterCount() const override { return int(list()->currentText().size()); }
+    QRect characterRect(int) const override { return QRect(); }
+    int offsetAtPoint(const QPoint &) const override { return -1; }
+    void scrollToSubstring(int, int) override {}
+    QString attributes(int, int *start, int *end) const override {
+        *start = 0;
+        *end = characterCount();
+        return QString();
     }
 
 private:

@@ -16,13 +16,20 @@ namespace zentrivo {
 namespace {
 
 const char *const kCaret = "zentrivoReadingCaret";
+const char *const kCaretText = "zentrivoReadingCaretText";
 
-// The reading position; until the keys move it, the text's first visible
-// character, so that a screen reader starts with the first line of words.
+void setCaret(QLabel *label, int position) {
+    label->setProperty(kCaret, position);
+    label->setProperty(kCaretText, label->text());
+}
+
+// The reading position; until the keys move it in the text shown now (a
+// new text starts afresh), the text's first visible character, so that a
+// screen reader starts with the first line of words.
 int caretOf(const QLabel *label) {
-    const QVariant held = label->property(kCaret);
-    if (held.isValid()) return held.toInt();
     const QString text = label->text();
+    const QVariant held = label->property(kCaret);
+    if (held.isValid() && label->property(kCaretText).toString() == text) return held.toInt();
     int first = 0;
     while (first < text.size() && text[first].isSpace()) ++first;
     return first < text.size() ? first : 0;
@@ -89,7 +96,7 @@ void ReadableText::removeSelection(int) {}
 void ReadableText::setSelection(int, int, int) {}
 int ReadableText::cursorPosition() const { return qBound(0, caretOf(label()), characterCount()); }
 void ReadableText::setCursorPosition(int position) {
-    label()->setProperty(kCaret, qBound(0, position, characterCount()));
+    setCaret(label(), qBound(0, position, characterCount()));
 }
 
 QString ReadableText::text(int start, int end) const {
@@ -332,7 +339,7 @@ protected:
         const int to = target(label, key);
         if (to < 0) return false;
         if (to != caretOf(label)) {
-            label->setProperty(kCaret, to);
+            setCaret(label, to);
             if (QAccessible::isActive()) {
                 QAccessibleTextCursorEvent moved(label, to);
                 QAccessible::updateAccessibility(&moved);

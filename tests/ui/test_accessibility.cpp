@@ -378,6 +378,9 @@ private slots:
         t->textAtOffset(end, QAccessible::LineBoundary, &start, &end);
         QCOMPARE(t->cursorPosition(), end - 1);
         QCOMPARE(text[end - 1], QLatin1Char(' '));
+        // Another text starts the reading afresh.
+        story->Label1->setText(QStringLiteral("\n  Another story"));
+        QCOMPARE(t->cursorPosition(), 3);
         story->hide();
         b->hide();
     }

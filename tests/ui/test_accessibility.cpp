@@ -378,6 +378,11 @@ private slots:
         t->textAtOffset(end, QAccessible::LineBoundary, &start, &end);
         QCOMPARE(t->cursorPosition(), end - 1);
         QCOMPARE(text[end - 1], QLatin1Char(' '));
+        const int word = int(text.indexOf(QLatin1String("Meridian")));
+        QCOMPARE(t->textAtOffset(word + 3, QAccessible::WordBoundary, &start, &end),
+                 QStringLiteral("Meridian"));
+        QCOMPARE(t->textAtOffset(word, QAccessible::CharBoundary, &start, &end),
+                 QStringLiteral("M"));
         // Another text starts the reading afresh.
         story->Label1->setText(QStringLiteral("\n  Another story"));
         QCOMPARE(t->cursorPosition(), 3);

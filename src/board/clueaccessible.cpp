@@ -100,8 +100,9 @@ ClueText *ClueItem::clues() const { return list_->clues(); }
 QString ClueItem::text(QAccessible::Text t) const {
     if (!isValid()) return QString();
     if (t == QAccessible::Name) return clues()->clueText(number_);
-    if (t == QAccessible::Description && clues()->isCrossedOff(number_))
-        return QStringLiteral("crossed off");
+    // The number the hint and the help menu name the clue by.
+    if (t == QAccessible::Description)
+        return QStringLiteral("Clue %1 of %2").arg(number_).arg(list_->childCount());
     return QString();
 }
 

@@ -1,6 +1,6 @@
 // How a screen reader sees the board's clue text: a list of its clues, each
-// an item named by the clue's words and checked ("crossed off") while it is
-// crossed off, the framed clue the list's focus. The whole text stays
+// an item named by the clue's words, described by its number ("Clue 3 of 7")
+// and checked while it is crossed off, the framed clue the list's focus. The whole text stays
 // readable line by line as read-only text.
 #pragma once
 

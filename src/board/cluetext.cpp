@@ -310,8 +310,6 @@ void ClueText::tellCrossed(int number) {
         changed.checked = true;
         QAccessibleStateChangeEvent state(item, changed);
         QAccessible::updateAccessibility(&state);
-        QAccessibleEvent description(item, QAccessible::DescriptionChanged);
-        QAccessible::updateAccessibility(&description);
     }
 }
 

@@ -61,21 +61,23 @@ ClueText::ClueText(QWidget *parent) : QLabel(parent) {
 }
 
 void ClueText::freshStart() {
-    refresh();
-    for (int n = 1; n <= clueCount(); ++n) setCrossedOff(n, false);
+    // A new text brings its clues back by itself; the same text is brought
+    // back clue by clue, and told. Nothing is measured: a load stays quick.
+    if (text() == parsedText_)
+        for (int n = 1; n <= int(crossed_.size()); ++n) setCrossedOff(n, false);
     current_ = 0;
     setHintClues({});
-    update();
+    if (hasFocus()) update();
     tellFocus();
 }
 
 int ClueText::clueCount() const {
-    refresh();
+    parse();
     return int(clues_.size());
 }
 
 int ClueText::clueAt(QPoint point) const {
-    refresh();
+    measure();
     if (!rect().contains(point)) return 0;
     for (const Line &line : lines_)
         if (point.y() >= line.top && point.y() < line.bottom) return line.clue + 1;
@@ -83,7 +85,6 @@ int ClueText::clueAt(QPoint point) const {
 }
 
 QString ClueText::clueText(int number) const {
-    refresh();
     if (number < 1 || number > clueCount()) return QString();
     const Clue &clue = clues_[number - 1];
     const QStringList lines = text().split(QLatin1Char('\n'));
@@ -94,16 +95,15 @@ QString ClueText::clueText(int number) const {
 }
 
 QRect ClueText::clueRect(int number) const {
-    refresh();
     if (number < 1 || number > clueCount()) return QRect();
+    measure();
     const Clue &clue = clues_[number - 1];
     const int top = lines_[clue.first].top;
     return QRect(0, top, width(), lines_[clue.last].bottom - top);
 }
 
 bool ClueText::isCrossedOff(int number) const {
-    refresh();
-    return number >= 1 && number <= int(crossed_.size()) && crossed_[number - 1];
+    return number >= 1 && number <= clueCount() && crossed_[number - 1];
 }
 
 void ClueText::setCrossedOff(int number, bool crossed) {
@@ -138,28 +138,20 @@ QRect ClueText::layoutRect() const {
     return contentsRect().adjusted(m + in, m, -m, -m);
 }
 
-// Each line's band ends where the label's own layout of the text up to and
-// including it ends, so the bands follow the label's line positions to the
-// pixel in any font (an empty line is measured as a blank, of equal height).
-void ClueText::refresh() const {
-    const QString shown = text();
-    const QString fontKey = font().key();
-    const QRect area = layoutRect();
-    if (shown == measuredText_ && fontKey == measuredFont_ && area == measuredRect_) return;
-    const bool newText = shown != measuredText_;
-    measuredText_ = shown;
-    measuredFont_ = fontKey;
-    measuredRect_ = area;
+int ClueText::textFlags() const { return int(alignment()) | Qt::TextForceLeftToRight; }
 
-    const QStringList lines = shown.split(QLatin1Char('\n'));
-    const QFontMetrics fm(font(), const_cast<ClueText *>(this));
-    const int flags = int(alignment()) | Qt::TextForceLeftToRight;
+// A clue is its "*" line and the lines after it up to an empty line or the
+// next clue. A new text starts with every clue back and the frame on the
+// first.
+void ClueText::parse() const {
+    const QString shown = text();
+    if (shown == parsedText_) return;
+    parsedText_ = shown;
+    measuredFont_.clear();
     lines_.clear();
     clues_.clear();
-    QString before;
-    int top = area.top();
-    const int lineHeight = fm.boundingRect(area, flags, QStringLiteral(" ")).height();
     int open = -1;
+    const QStringList lines = shown.split(QLatin1Char('\n'));
     for (int i = 0; i < lines.size(); ++i) {
         const QString &s = lines[i];
         if (s.startsWith(QLatin1Char('*'))) {
@@ -171,28 +163,56 @@ void ClueText::refresh() const {
         if (open >= 0) clues_[open].last = i;
         Line line;
         line.clue = open;
+        lines_.append(line);
+    }
+    crossed_ = QList<bool>(clues_.size(), false);
+    current_ = 0;
+}
+
+// Where the label's own layout puts each line, in its font of the moment.
+// Each line's band ends where the layout of the text up to and including it
+// ends (an empty line measured as a blank, of equal height); when every
+// line is as high as the first, three layouts of the text give them all.
+void ClueText::measure() const {
+    parse();
+    const QString fontKey = font().key();
+    const QRect area = layoutRect();
+    if (fontKey == measuredFont_ && area == measuredRect_) return;
+    measuredFont_ = fontKey;
+    measuredRect_ = area;
+
+    QStringList lines = parsedText_.split(QLatin1Char('\n'));
+    const QFontMetrics fm(font(), const_cast<ClueText *>(this));
+    const int flags = textFlags();
+    auto height = [&](int count) {
+        QStringList upTo = lines.mid(0, count);
+        if (upTo.last().isEmpty()) upTo.last() = QStringLiteral(" ");
+        return fm.boundingRect(area, flags, upTo.join(QLatin1Char('\n'))).height();
+    };
+    const int n = int(lines.size());
+    const int first = height(1),
+              lineHeight = fm.boundingRect(area, flags, QStringLiteral(" ")).height();
+    const int pitch = n > 1 ? height(2) - first : lineHeight;
+    const bool even = n < 3 || height(n) == first + (n - 1) * pitch;
+    int top = area.top();
+    for (int i = 0; i < n; ++i) {
+        const QString &s = lines[i];
+        Line &line = lines_[i];
         line.top = top;
-        const QRect upTo =
-            fm.boundingRect(area, flags, before + (s.isEmpty() ? QStringLiteral(" ") : s));
-        line.bottom = qMax(top, upTo.bottom() + 1);
+        line.bottom = qMax(top, area.top() + (even ? first + i * pitch : height(i + 1)));
         line.textTop = line.bottom - lineHeight;
         int blanks = 0;
         while (blanks < s.size() && s[blanks].isSpace()) ++blanks;
         line.left = area.left() + fm.horizontalAdvance(s.left(blanks));
         line.right = area.left() + fm.horizontalAdvance(s);
-        lines_.append(line);
         top = line.bottom;
-        before += s + QLatin1Char('\n');
-    }
-    if (newText || crossed_.size() != clues_.size()) {
-        crossed_ = QList<bool>(clues_.size(), false);
-        current_ = 0;
     }
 }
 
 void ClueText::paintEvent(QPaintEvent *event) {
     QLabel::paintEvent(event);
-    refresh();
+    if (!hasFocus() && !crossed_.contains(true)) return;
+    measure();
     QPainter p(this);
     QRegion crossed;
     for (int n = 1; n <= clueCount(); ++n)
@@ -204,7 +224,7 @@ void ClueText::paintEvent(QPaintEvent *event) {
         p.fillRect(rect(), palette().brush(backgroundRole()));
         p.setFont(font());
         p.setPen(kCrossedGrey);
-        p.drawText(layoutRect(), int(alignment()) | Qt::TextForceLeftToRight, text());
+        p.drawText(layoutRect(), textFlags(), text());
         // Through the middle of the small letters.
         const QFontMetricsF fm(font(), this);
         const int lift = qRound(fm.ascent() - fm.xHeight() / 2);

@@ -71,16 +71,19 @@ private:
     struct Clue {
         int first = 0, last = 0;  // its lines
     };
-    // The lines and clues of the text as the label shows it now, measured
-    // with its own font; measured again when the text, font or size change.
-    void refresh() const;
+    // The lines and clues of the text the label shows now, found again when
+    // the text changes, and measured again in the label's own font when the
+    // text, font or size change.
+    void parse() const;
+    void measure() const;
     QRect layoutRect() const;
+    int textFlags() const;
     void tellFocus();
     void tellCrossed(int number);
     void placeHintBar();
     friend class ClueHintBar;
 
-    mutable QString measuredText_, measuredFont_;
+    mutable QString parsedText_, measuredFont_;
     mutable QRect measuredRect_;
     mutable QList<Line> lines_;
     mutable QList<Clue> clues_;

@@ -4,6 +4,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QTimer>
 
 #include "board/clueaccessible.h"
@@ -41,6 +42,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *) override {
+        if (!text_) return;
         QPainter p(this);
         for (int number : text_->hints_) {
             const QRect band = text_->clueRect(number);
@@ -50,7 +52,7 @@ protected:
     }
 
 private:
-    ClueText *text_;
+    QPointer<ClueText> text_;  // the window may destroy the label first
 };
 
 ClueText::ClueText(QWidget *parent) : QLabel(parent) {

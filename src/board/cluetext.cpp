@@ -91,8 +91,9 @@ QString ClueText::clueText(int number) const {
     const Clue &clue = clues_[number - 1];
     const QStringList lines = text().split(QLatin1Char('\n'));
     QStringList words;
-    for (int i = clue.first; i <= clue.last; ++i) words << lines[i].trimmed();
-    words[0] = words[0].mid(1).trimmed();
+    for (int i = clue.first; i <= clue.last; ++i)
+        if (const QString w = lines[i].mid(i == clue.first ? 1 : 0).trimmed(); !w.isEmpty())
+            words << w;
     return words.join(QLatin1Char(' '));
 }
 

@@ -106,10 +106,12 @@ QString ClueItem::text(QAccessible::Text t) const {
     return QString();
 }
 
+// Where the clue starts, taking no room: its lines are the list's text,
+// which a screen reader's review of the screen reads line by line, and a
+// clue with an area of its own would be read there a second time.
 QRect ClueItem::rect() const {
     if (!isValid()) return QRect();
-    const QRect band = clues()->clueRect(number_);
-    return QRect(clues()->mapToGlobal(band.topLeft()), band.size());
+    return QRect(clues()->mapToGlobal(clues()->clueRect(number_).topLeft()), QSize(0, 0));
 }
 
 QAccessible::State ClueItem::state() const {

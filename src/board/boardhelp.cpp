@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QUndoStack>
 
+#include "board/cluetext.h"
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
 #include "core/hint.h"
@@ -76,6 +77,12 @@ void FrmLogic::makeHelp() {
     helpMenu_->addActions({undo, redo});
     helpMenu_->addSeparator();
     helpMenu_->addActions({check, hint});
+    // Added after these while the menu is opened over a clue.
+    clueSeparator_ = new QAction(this);
+    clueSeparator_->setSeparator(true);
+    clueAction_ = new QAction(this);
+    connect(clueAction_, &QAction::triggered, this,
+            [this] { LblClues->toggleCrossedOff(clueAction_->data().toInt()); });
 
     // The keyboard's ways to the menu, wherever the focus is on the board.
     QAction *menuKey = helpAction(
@@ -87,6 +94,9 @@ void FrmLogic::makeHelp() {
         if (focus == grid_) {
             at = grid_->squareRect(grid_->focusSquare()).center();
             from = grid_;
+        } else if (focus == LblClues && LblClues->currentClue()) {
+            at = LblClues->clueRect(LblClues->currentClue()).center();
+            from = LblClues;
         } else if (focus && isAncestorOf(focus)) {
             at = focus->rect().center();
             from = focus;
@@ -102,7 +112,18 @@ void FrmLogic::recordChange(int cell, std::int16_t before) {
 
 void FrmLogic::contextMenuEvent(QContextMenuEvent *event) { showHelpMenu(event->globalPos()); }
 
-void FrmLogic::showHelpMenu(const QPoint &globalPos) { helpMenu_->popup(globalPos); }
+void FrmLogic::showHelpMenu(const QPoint &globalPos) {
+    helpMenu_->removeAction(clueSeparator_);
+    helpMenu_->removeAction(clueAction_);
+    if (const int clue = LblClues->clueAt(LblClues->mapFromGlobal(globalPos))) {
+        clueAction_->setText(
+            (LblClues->isCrossedOff(clue) ? tr("&Bring Back Clue %1") : tr("Cross &Off Clue %1"))
+                .arg(clue));
+        clueAction_->setData(clue);
+        helpMenu_->addActions({clueSeparator_, clueAction_});
+    }
+    helpMenu_->popup(globalPos);
+}
 
 void FrmLogic::Undo_Click() { undo_->undo(); }
 

@@ -114,7 +114,7 @@ void FrmLogic::makeClueText() {
         hideFromScreenReaders(l, QAccessible::Dialog);
     }
     LblClues = new ClueText(this);
-    makeReadable(LblClues, QStringLiteral("Clues"));
+    LblClues->setAccessibleName(QStringLiteral("Clues"));
     LblClues->setObjectName(QStringLiteral("LblClues"));
     LblClues->setGeometry(8, 64, kClueWidth, kClueHeight);
     LblClues->setTextFormat(Qt::PlainText);
@@ -327,6 +327,8 @@ void FrmLogic::Reloading() {
             LblClues->setText(shownLines(r->clueText()));
         }
     }
+    // Crossed-off clues end with the puzzle, even where the text stays.
+    LblClues->freshStart();
     undo_->clear();
     state().WhereFrom = kWhereNone;
 }

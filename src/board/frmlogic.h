@@ -44,7 +44,8 @@ public:
 
     // The player's changes of code since the puzzle was loaded.
     const QUndoStack *history() const { return undo_; }
-    // The menu of help on the board: Undo, Redo, Check My Marks, Hint.
+    // The menu of help on the board: Undo, Redo, Check My Marks, Hint, and,
+    // opened over a clue, "Cross Off Clue N" or "Bring Back Clue N".
     QMenu *helpMenu() const { return helpMenu_; }
 
 public slots:
@@ -113,6 +114,8 @@ private:
     BoardGrid *grid_ = nullptr;
     QUndoStack *undo_ = nullptr;
     QMenu *helpMenu_ = nullptr;
+    // The help menu's entry for the clue it was opened over, and its separator.
+    QAction *clueAction_ = nullptr, *clueSeparator_ = nullptr;
 };
 
 }  // namespace zentrivo

@@ -17,9 +17,10 @@ import pyatspi
 from gi.repository import GLib
 
 PROGRAM = sys.argv[1]
-KEYS = {"Tab": 0xFF09, "Return": 0xFF0D, "Right": 0xFF53, "x": 0x78, "o": 0x6F}
+KEYS = {"Tab": 0xFF09, "Return": 0xFF0D, "Right": 0xFF53, "Down": 0xFF54, "space": 0x20,
+        "x": 0x78, "o": 0x6F}
 failures = []
-heard = []  # names announced by name-change and focus events
+heard = []  # names announced by name-change, focus and checked events
 
 
 def hear(event):
@@ -96,7 +97,8 @@ def main():
     env.pop("QT_QPA_PLATFORM", None)
     home = tempfile.mkdtemp()
     pyatspi.Registry.registerEventListener(hear, "object:property-change:accessible-name",
-                                           "object:state-changed:focused")
+                                           "object:state-changed:focused",
+                                           "object:state-changed:checked")
     game = subprocess.Popen([PROGRAM], env=env, cwd=home)
     try:
         app = wait_for(game_app, "the game on the accessibility bus")
@@ -153,6 +155,25 @@ def main():
                        or said("object:state-changed:focused", "1st Floor, Boardroom: O"),
                        "the focus event", 5) is not None,
               "the focus square's move is announced")
+
+        # The clues, next in the tab chain: a list of clues, the framed one
+        # focused; Down frames the second, Space crosses it off.
+        press("Tab")
+        clues = wait_for(lambda: find_role(board, pyatspi.ROLE_LIST), "the clues as a list")
+        if clues is None:
+            return
+        check(clues.name == "Clues" and clues.childCount == 7,
+              "Clues list of 7 items (%s, %d)" % (clues.name, clues.childCount))
+        second = clues.getChildAtIndex(1)
+        check(second.getRole() == pyatspi.ROLE_LIST_ITEM and
+              second.name.startswith("The teachers met in the Gallery"), "clue 2: " + second.name)
+        press("Down")
+        check(wait_for(lambda: said("object:state-changed:focused", second.name), "clue 2's focus",
+                       5) is not None, "Down moves the focus to clue 2")
+        press("space")
+        check(wait_for(lambda: said("object:state-changed:checked", second.name), "the check", 5)
+              is not None and second.getState().contains(pyatspi.STATE_CHECKED),
+              "Space crosses clue 2 off: checked, and told")
     finally:
         game.terminate()
         try:

@@ -121,24 +121,29 @@ private slots:
     }
 
     // The menu opens from a right click anywhere on the window and from the
-    // keyboard, lists the help with its keys, and a right click marks nothing.
+    // keyboard, lists the help with its keys (over a clue, that clue's entry
+    // after them), and a right click marks nothing.
     void helpMenu_data() {
         QTest::addColumn<QString>("where");
         QTest::addColumn<QPoint>("at");
         QTest::addColumn<int>("key");
+        QTest::addColumn<QStringList>("more");
         const QPoint corner(5, 5);
-        QTest::newRow("right click on a square") << "Img0101" << corner << 0;
-        QTest::newRow("right click on a command") << "CmdNext" << corner << 0;
-        QTest::newRow("right click on the clues") << "LblClues" << corner << 0;
-        QTest::newRow("right click on a row heading") << "LblS01" << corner << 0;
-        QTest::newRow("right click on the panel") << "Frame1" << QPoint(320, 250) << 0;
-        QTest::newRow("Menu key") << "" << corner << int(Qt::Key_Menu);
-        QTest::newRow("Shift+F10") << "" << corner << int(Qt::Key_F10);
+        const QStringList none;
+        QTest::newRow("right click on a square") << "Img0101" << corner << 0 << none;
+        QTest::newRow("right click on a command") << "CmdNext" << corner << 0 << none;
+        QTest::newRow("right click on the clues")
+            << "LblClues" << corner << 0 << QStringList{"Cross &Off Clue 1\t"};
+        QTest::newRow("right click on a row heading") << "LblS01" << corner << 0 << none;
+        QTest::newRow("right click on the panel") << "Frame1" << QPoint(320, 250) << 0 << none;
+        QTest::newRow("Menu key") << "" << corner << int(Qt::Key_Menu) << none;
+        QTest::newRow("Shift+F10") << "" << corner << int(Qt::Key_F10) << none;
     }
     void helpMenu() {
         QFETCH(QString, where);
         QFETCH(QPoint, at);
         QFETCH(int, key);
+        QFETCH(QStringList, more);
         Game g;
         FrmLogic *board = shownBoard(g, 1);
         QMenu *menu = board->helpMenu();
@@ -157,7 +162,8 @@ private slots:
         for (QAction *a : menu->actions())
             if (!a->isSeparator()) shown << a->text() + '\t' + a->shortcut().toString();
         QCOMPARE(shown, (QStringList{"&Undo\tCtrl+Z", "&Redo\tCtrl+Shift+Z", "&Check My Marks\tC",
-                                     "&Hint\tH"}));
+                                     "&Hint\tH"} +
+                         more));
         menu->close();
         for (std::int16_t code : board->codes()) QCOMPARE(code, kCodeBlank);
         QCOMPARE(board->history()->count(), 0);

@@ -90,7 +90,7 @@ public:
             }
             case Reason::LastOpen: {
                 const int k = categoryOf(step.other) * 5;
-                return "Look at the line where " + name(step.item) + " meets " + name(k) + " to " +
+                return "Look at the line of " + name(step.item) + " across " + name(k) + " to " +
                        name(k + 4) + ": every line of a block holds one O.";
             }
             case Reason::Link: {

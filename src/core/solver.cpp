@@ -112,7 +112,9 @@ public:
     // With `complete`, a category of which the clue places four items gets
     // its fifth placed too (it takes the group left over), so that what the
     // clue forces on that item is seen as well.
-    ClueReader(const std::vector<ResolvedFact> &facts, const Relations &rel, bool complete = false)
+    // `also` names more items to place, beside the facts' own.
+    ClueReader(const std::vector<ResolvedFact> &facts, const Relations &rel, bool complete = false,
+               const std::vector<int> &also = {})
         : facts_(facts), rel_(rel) {
         // The items are placed fact by fact, each fact's own items before its
         // ordering category, so that a fact can be tested as soon as it is
@@ -125,6 +127,7 @@ public:
             if (rf.order > 0)
                 for (int o = rf.order * 5; o < rf.order * 5 + 5; ++o) add(o);
         }
+        for (int i : also) add(i);
         if (complete) {
             for (int k = 1; k < 4; ++k) {
                 int placed = 0, missing = -1;
@@ -451,6 +454,23 @@ Marks fewestMarks(const std::vector<ResolvedFact> &facts, Marks marks, const Mar
         if (chunk <= 1) break;
     }
     return marks;
+}
+
+// Whether the marks force the target on their own, by the grid alone: then
+// a clue read with them adds nothing.
+bool gridForces(const Marks &marks, const PairMark &target) {
+    Relations rel{};
+    std::vector<int> items{target.item, target.other};
+    for (const PairMark &m : marks) {
+        rel[m.item][m.other] = rel[m.other][m.item] = m.together ? kRelYes : kRelNo;
+        items.push_back(m.item);
+        items.push_back(m.other);
+    }
+    const PairMark other = flipped(target);
+    rel[other.item][other.other] = rel[other.other][other.item] = other.together ? kRelYes : kRelNo;
+    static const std::vector<ResolvedFact> none;
+    ClueReader reader(none, rel, true, items);
+    return !reader.any();
 }
 
 // The pairs the facts force with `marks` alone; none when nothing fits.
@@ -782,7 +802,8 @@ std::optional<ExplainedStep> Solver::explainStep(const Relations &relations) con
                                                        : kStepBudget);
             Marks marks = fewestMarks(facts_[r.clue], r.relevant, {flipped(target)});
             stopped = searchStopped;
-            if (!stopped) candidates.push_back({r.clue, target, std::move(marks), &r.forcedO});
+            if (!stopped && !gridForces(marks, target))
+                candidates.push_back({r.clue, target, std::move(marks), &r.forcedO});
         }
     }
     if (candidates.empty()) return std::nullopt;
@@ -797,16 +818,26 @@ std::optional<ExplainedStep> Solver::explainStep(const Relations &relations) con
         const SearchLimit limit(withCases ? 2 * kStepBudget : std::numeric_limits<long>::max());
         // An O the same marks force comes first. It is among the O's the
         // clue forces with every mark, as fewer marks force no more.
+        // One whose marks put two items together by the grid alone is left
+        // for another step.
+        bool gridO = false;
         if (!cand.target.together) {
             for (const PairMark &m : *cand.forcedO)
                 if (!fitsWith(facts_[cand.clue], cand.marks, {flipped(m)})) {
                     if (searchStopped) break;
+                    Marks marks = fewestMarks(facts_[cand.clue], cand.marks, {flipped(m)});
+                    if (gridForces(marks, m)) {
+                        gridO = true;
+                        continue;
+                    }
                     cand.target = m;
-                    cand.marks = fewestMarks(facts_[cand.clue], cand.marks, {flipped(m)});
+                    cand.marks = std::move(marks);
+                    gridO = false;
                     break;
                 }
         }
         if (searchStopped) break;
+        if (gridO) continue;
         ExplainedStep e = explain(cand.clue, cand.target, cand.marks);
         if (searchStopped) break;
         if (e.cases.empty()) return e;

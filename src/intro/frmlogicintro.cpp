@@ -24,9 +24,13 @@ FrmLogicIntro::FrmLogicIntro(Navigator &windows, QWidget *parent) : LabelWindow(
     Label1->setWordWrap(true);
     Label1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     makeReadable(Label1, QStringLiteral("Story"));
+    // The story is the window's first stop, so that a screen reader starts
+    // reading it when the window opens; it draws no focus of its own.
+    Label1->setFocusPolicy(Qt::TabFocus);
 
     CmdClose = commandButton("CmdClose", QStringLiteral("&Close"), this, QRect(392, 200, 49, 25));
     connect(CmdClose, &QPushButton::clicked, this, &FrmLogicIntro::CmdClose_Click);
+    setTabOrder(Label1, CmdClose);
 }
 
 void FrmLogicIntro::Form_Load() {
@@ -34,6 +38,7 @@ void FrmLogicIntro::Form_Load() {
     if (!r) return;  // no puzzle: an empty caption and text
     setWindowTitle(QString::fromStdString(r->introCaption));
     Label1->setText(shownLines(r->content.intro));
+    Label1->setFocus(Qt::OtherFocusReason);
 }
 
 }  // namespace zentrivo

@@ -131,6 +131,7 @@ void makeReadable(QLabel *label, const QString &name) {
     installWidgetAccessibility();
     label->setProperty(kReadable, true);
     label->setAccessibleName(name);
+    followReadingKeys(label);
 }
 
 }  // namespace zentrivo

@@ -27,7 +27,8 @@ void setAccessibleRole(QWidget *widget, QAccessible::Role role);
 // Names a drop-down list: Qt names one by the item it shows.
 void nameDropDown(QComboBox *list, const QString &name);
 
-// Makes the label's text readable as read-only text, named `name`.
+// Makes the label's text readable as read-only text, named `name`, with
+// the keys that move a screen reader through it when it has the focus.
 // Each of these is called right after the control is made: Qt fixes how a
 // control is described the first time it announces a change.
 void makeReadable(QLabel *label, const QString &name);

@@ -14,6 +14,7 @@
 #include "fillin/frmfillin.h"
 #include "harness.h"
 #include "intro/frmlogicintro.h"
+#include "widgets/accessibility.h"
 #include "widgets/filelists.h"
 
 using namespace zentrivo;
@@ -55,6 +56,86 @@ QString columnItem(const PuzzleRecord &r, int column) {
 
 QAccessibleTableInterface *tableOf(FrmLogic *b) {
     return of(child<QWidget>(b, "Grid"))->tableInterface();
+}
+
+// Checks a readable label's text interface against what the label draws:
+// its lines in order make up the whole text, every inked pixel lies in a
+// character's rectangle and every visible character's rectangle holds ink,
+// a point finds its character again, and the attributes span the text.
+void checkTextAsShown(QLabel *label) {
+    QAccessibleTextInterface *t = of(label)->textInterface();
+    QVERIFY(t);
+    const QString text = label->text();
+    QCOMPARE(t->characterCount(), int(text.size()));
+    QString joined;
+    int lines = 0;
+    for (int offset = 0, start = 0, end = 0; offset < text.size(); offset = end, ++lines) {
+        joined += t->textAtOffset(offset, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(start, offset);
+        QVERIFY(end > start);
+        if (offset > 0) {
+            int ps = 0, pe = 0;
+            t->textBeforeOffset(offset, QAccessible::LineBoundary, &ps, &pe);
+            QCOMPARE(pe, offset);
+        }
+    }
+    QCOMPARE(joined, text);
+    QVERIFY(lines >= text.count(QLatin1Char('\n')) + 1);
+
+    const QImage shot = label->grab().toImage();
+    QHash<QRgb, int> counts;
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x) ++counts[shot.pixel(x, y)];
+    QRgb background = counts.begin().key();
+    for (auto it = counts.begin(); it != counts.end(); ++it)
+        if (it.value() > counts[background]) background = it.key();
+    auto inked = [&](QRect r) {
+        r &= shot.rect();
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            for (int x = r.left(); x <= r.right(); ++x)
+                if (shot.pixel(x, y) != background) return true;
+        return false;
+    };
+    QRegion covered;
+    for (int i = 0; i < text.size(); ++i) {
+        const QRect global = t->characterRect(i);
+        QVERIFY(global.isValid());
+        const QRect r(label->mapFromGlobal(global.topLeft()), global.size());
+        covered += r.adjusted(-1, -1, 1, 1);
+        if (text[i].isSpace()) continue;
+        QVERIFY2(inked(r), qPrintable(QStringLiteral("no ink at %1 '%2'").arg(i).arg(text[i])));
+        QCOMPARE(t->offsetAtPoint(global.center()), i);
+        // A letter without a descender, between two others, ends on the
+        // baseline, the font's ascent below the top of its line.
+        auto flat = [&](int k) {
+            return k < 0 || k >= text.size() || !QStringLiteral("gjpqy,;").contains(text[k]);
+        };
+        if (!QStringLiteral("acemnrsuvwxz").contains(text[i]) || !flat(i - 1) || !flat(i + 1))
+            continue;
+        int bottom = -1;
+        for (int y = r.top(); y <= r.bottom(); ++y)
+            if (inked(QRect(r.left(), y, r.width(), 1))) bottom = y;
+        QVERIFY2(qAbs(bottom - (r.top() + QFontMetrics(label->font()).ascent() - 1)) <= 1,
+                 qPrintable(QStringLiteral("'%1' at %2 ends at row %3 of %4")
+                                .arg(text[i])
+                                .arg(i)
+                                .arg(bottom - r.top())
+                                .arg(r.height())));
+    }
+    for (int y = 0; y < shot.height(); ++y)
+        for (int x = 0; x < shot.width(); ++x)
+            if (shot.pixel(x, y) != background)
+                QVERIFY2(covered.contains(QPoint(x, y)),
+                         qPrintable(QStringLiteral("ink outside the text at %1,%2").arg(x).arg(y)));
+
+    for (int offset : {0, int(text.size()) / 2, int(text.size()) - 1}) {
+        int start = -1, end = -1;
+        const QString attributes = t->attributes(offset, &start, &end);
+        QCOMPARE(start, 0);
+        QCOMPARE(end, int(text.size()));
+        QVERIFY2(attributes.contains(label->font().family()), qPrintable(attributes));
+        QVERIFY2(attributes.contains(QStringLiteral("font-size:")), qPrintable(attributes));
+    }
 }
 
 }  // namespace
@@ -236,6 +317,49 @@ private slots:
         QAccessibleTextInterface *storyText = of(story->Label1)->textInterface();
         QVERIFY(storyText);
         QVERIFY(storyText->text(0, storyText->characterCount()).contains("Grand Meridian Hotel"));
+        b->hide();
+    }
+
+    // The clues, the story and a centred, wrapped label with a margin read
+    // as they are drawn; the keys move the reading position by line.
+    void textsReadAsShown() {
+        Game g;
+        FrmLogic *b = shownBoard(g, 1);
+        auto *story = qobject_cast<FrmLogicIntro *>(g.windows.intro());
+        story->Form_Load();
+        story->show();
+        QCOMPARE(story->focusWidget(), story->Label1);
+        QLabel centred;
+        makeReadable(&centred, QStringLiteral("Centred"));
+        centred.setWordWrap(true);
+        centred.setMargin(3);
+        centred.setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        centred.setText(story->Label1->text());
+        centred.resize(220, 400);
+        centred.show();
+        for (QLabel *label : {child<QLabel>(b, "LblClues"), story->Label1, &centred}) {
+            checkTextAsShown(label);
+            if (QTest::currentTestFailed()) return;
+        }
+
+        // The reading starts at the first word (the story opens with a
+        // blank line); Down goes to the next line, End before its last space.
+        QAccessibleTextInterface *t = of(story->Label1)->textInterface();
+        const QString text = story->Label1->text();
+        QCOMPARE(t->cursorPosition(), int(text.indexOf(QLatin1String("The Grand"))));
+        int start = 0, end = 0;
+        t->textAtOffset(t->cursorPosition(), QAccessible::LineBoundary, &start, &end);
+        heard.clear();
+        QTest::keyClick(story->Label1, Qt::Key_Down);
+        QCOMPARE(t->cursorPosition(), end);
+        QVERIFY(std::any_of(heard.begin(), heard.end(), [](const Heard &h) {
+            return h.type == QAccessible::TextCaretMoved && h.name == QLatin1String("Story");
+        }));
+        QTest::keyClick(story->Label1, Qt::Key_End);
+        t->textAtOffset(end, QAccessible::LineBoundary, &start, &end);
+        QCOMPARE(t->cursorPosition(), end - 1);
+        QCOMPARE(text[end - 1], QLatin1Char(' '));
+        story->hide();
         b->hide();
     }
 

@@ -6,10 +6,50 @@
 
 namespace zentrivo {
 
+namespace {
+
+// The colour of what a hint marks on the board, apart from the focus
+// frames' yellow and black.
+const QColor kHintColour(200, 0, 200);
+
+}  // namespace
+
 ClueText::ClueText(QWidget *parent) : QLabel(parent) { setFocusPolicy(Qt::TabFocus); }
+
+void ClueText::setHintClues(const QList<int> &numbers) {
+    if (numbers == hintClues_) return;
+    hintClues_ = numbers;
+    update();
+}
 
 void ClueText::paintEvent(QPaintEvent *event) {
     QLabel::paintEvent(event);
+    if (!hintClues_.isEmpty()) {
+        // A bar at the right edge, from a clue's first line to its last,
+        // beside the text and clear of it.
+        QPainter p(this);
+        const QFontMetrics metrics(font());
+        const QStringList lines = text().split(QLatin1Char('\n'));
+        const QRect area = contentsRect();
+        int clue = 0, first = -1;
+        auto bar = [&](int from, int to) {
+            if (from < 0 || !hintClues_.contains(clue)) return;
+            p.fillRect(QRect(area.right() - 3, area.top() + from * metrics.lineSpacing(), 3,
+                             (to - from) * metrics.lineSpacing()),
+                       kHintColour);
+        };
+        for (int i = 0; i <= lines.size(); ++i) {
+            const bool ends = i == lines.size() || lines[i].trimmed().isEmpty() ||
+                              lines[i].startsWith(QLatin1Char('*'));
+            if (!ends) continue;
+            bar(first, i);
+            first = -1;
+            if (i < lines.size() && lines[i].startsWith(QLatin1Char('*'))) {
+                ++clue;
+                first = i;
+            }
+        }
+    }
     if (hasFocus()) {
         QPainter p(this);
         drawFocusFrame(p, rect());

@@ -11,8 +11,17 @@ class ClueText : public QLabel {
 public:
     explicit ClueText(QWidget *parent);
 
+    // Marks the clues a hint names (1-based, as the board numbers them: the
+    // n-th line that starts with "*") with a bar beside them; an empty list
+    // marks none. The text keeps its layout.
+    void setHintClues(const QList<int> &numbers);
+    const QList<int> &hintClues() const { return hintClues_; }
+
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    QList<int> hintClues_;
 };
 
 }  // namespace zentrivo

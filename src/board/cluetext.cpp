@@ -32,10 +32,14 @@ void ClueText::paintEvent(QPaintEvent *event) {
         const QStringList lines = text().split(QLatin1Char('\n'));
         const QRect area = contentsRect();
         int clue = 0, first = -1;
+        // The pitch of the lines as the label draws them.
+        const QRect big(0, 0, 10000, 10000);
+        const int pitch =
+            metrics.boundingRect(big, Qt::AlignLeft, QStringLiteral("x\nx")).height() -
+            metrics.boundingRect(big, Qt::AlignLeft, QStringLiteral("x")).height();
         auto bar = [&](int from, int to) {
             if (from < 0 || !hintClues_.contains(clue)) return;
-            p.fillRect(QRect(area.right() - 3, area.top() + from * metrics.lineSpacing(), 3,
-                             (to - from) * metrics.lineSpacing()),
+            p.fillRect(QRect(area.right() - 2, area.top() + from * pitch, 3, (to - from) * pitch),
                        kHintColour);
         };
         for (int i = 0; i <= lines.size(); ++i) {

@@ -679,7 +679,7 @@ std::optional<ExplainedStep> Solver::explainStep(const Relations &relations) con
     // takes the best step found so far (a few milliseconds' work), so that
     // a hint never keeps the player waiting. Counted, not timed, so that
     // the same board always gets the same hint.
-    constexpr long kStepBudget = 60000;
+    constexpr long kStepBudget = 30000;
     searchNodes = 0;
 
     // The step of clue c to `target` resting on `marks`: the facts it reads

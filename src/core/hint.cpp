@@ -121,6 +121,7 @@ public:
 
     std::string markList(const std::vector<PairMark> &marks) const {
         std::vector<std::string> parts;
+        parts.reserve(marks.size());
         for (const PairMark &m : marks) parts.push_back(markName(m));
         return list(parts);
     }
@@ -201,6 +202,7 @@ public:
             for (int i : {m.item, m.other})
                 if (std::find(items.begin(), items.end(), i) == items.end()) items.push_back(i);
         std::vector<std::string> names;
+        names.reserve(items.size());
         for (int i : items) names.push_back(name(i));
         return text +
                (e.cases.empty() ? " Read it with your marks for "

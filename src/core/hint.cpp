@@ -225,14 +225,25 @@ public:
         std::string text = "If " + name(column) +
                            (s.together ? " did not go with " : " went with ") + name(row) + ", " +
                            clue + " would leave only ";
+        // Cases that the same marks rule out are told together.
+        std::vector<bool> told(e.cases.size(), false);
         for (size_t i = 0; i < e.cases.size(); ++i) {
-            const StepCase &c = e.cases[i];
-            std::vector<std::string> placed;
-            for (const PairMark &m : c.placed) placed.push_back(with(m));
+            if (told[i]) continue;
+            std::vector<std::string> ways;
+            for (size_t j = i; j < e.cases.size(); ++j) {
+                if (told[j] || !(e.cases[j].ruledOutBy == e.cases[i].ruledOutBy)) continue;
+                told[j] = true;
+                std::vector<std::string> placed;
+                for (const PairMark &m : e.cases[j].placed)
+                    placed.push_back(name(m.item) + " with " + name(m.other));
+                ways.push_back(placed.empty() ? std::string("its one way") : list(placed));
+            }
+            std::string group;
+            for (size_t w = 0; w < ways.size(); ++w) group += (w ? ", or " : "") + ways[w];
+            const std::vector<PairMark> &by = e.cases[i].ruledOutBy;
             if (i > 0) text += "; or ";
-            text += (placed.empty() ? std::string("its one way") : list(placed)) + ", which " +
-                    markList(c.ruledOutBy) +
-                    (c.ruledOutBy.size() == 1 ? " rules out" : " rule out");
+            text +=
+                group + ", which " + markList(by) + (by.size() == 1 ? " rules out" : " rule out");
         }
         return text + ".  " + conclusion(s.item, s.other, s.together);
     }

@@ -488,12 +488,13 @@ Marks forcedBy(const std::vector<ResolvedFact> &facts, const Marks &marks) {
 // when x is of that category (and so fixed), or false when it cannot be.
 bool placeAt(int order, int x, int p, Marks &out) {
     if (categoryOf(x) == order) return x % 5 == p;
-    out.push_back(pairMark(x, order * 5 + p, true));
+    out.push_back({x, order * 5 + p, true});
     return true;
 }
 
-// The ways one fact can hold, each as the pairs it decides; one empty way
-// for the facts that hold one way only.
+// The ways one fact can hold, each as the pairs it decides (those it puts
+// together with the item the fact names first); one empty way for the
+// facts that hold one way only.
 std::vector<Marks> waysOf(const ResolvedFact &rf) {
     const std::vector<int> &it = rf.items;
     const Fact &f = *rf.fact;
@@ -501,16 +502,16 @@ std::vector<Marks> waysOf(const ResolvedFact &rf) {
     auto differs = [](int u, int v) { return categoryOf(u) != categoryOf(v); };
     switch (f.kind) {
         case Fact::Kind::Either: {
-            Marks first{pairMark(it[0], it[1], true)}, second{pairMark(it[0], it[2], true)};
+            Marks first{{it[0], it[1], true}}, second{{it[0], it[2], true}};
             if (differs(it[0], it[2])) first.push_back(pairMark(it[0], it[2], false));
             if (differs(it[0], it[1])) second.push_back(pairMark(it[0], it[1], false));
             return {first, second};
         }
         case Fact::Kind::EitherOrBoth:
-            return {{pairMark(it[0], it[1], true)}, {pairMark(it[0], it[2], true)}};
+            return {{{it[0], it[1], true}}, {{it[0], it[2], true}}};
         case Fact::Kind::PairOf:
-            return {{pairMark(it[0], it[2], true), pairMark(it[1], it[3], true)},
-                    {pairMark(it[0], it[3], true), pairMark(it[1], it[2], true)}};
+            return {{{it[0], it[2], true}, {it[1], it[3], true}},
+                    {{it[0], it[3], true}, {it[1], it[2], true}}};
         case Fact::Kind::Before:
         case Fact::Kind::Offset:
         case Fact::Kind::NextTo:
@@ -731,11 +732,16 @@ std::optional<ExplainedStep> Solver::explainStep(const Relations &relations) con
             assumed.insert(assumed.end(), way.begin(), way.end());
             StepCase one;
             for (const PairMark &m : way)
-                if (m.together && !(m == flipped(target))) one.placed.push_back(m);
+                if (m.together && !(pairMark(m.item, m.other, true) == flipped(target)))
+                    one.placed.push_back(m);
             one.ruledOutBy = fewestMarks(facts, marks, assumed);
             e.cases.push_back(std::move(one));
         }
-        if (e.cases.size() < 2) e.cases.clear();
+        // Ways all ruled out by the same marks need no cases.
+        if (std::all_of(e.cases.begin(), e.cases.end(), [&](const StepCase &one) {
+                return one.ruledOutBy == e.cases.front().ruledOutBy;
+            }))
+            e.cases.clear();
         return e;
     };
 
@@ -841,7 +847,10 @@ std::optional<ExplainedStep> Solver::explainStep(const Relations &relations) con
         ExplainedStep e = explain(cand.clue, cand.target, cand.marks);
         if (searchStopped) break;
         if (e.cases.empty()) return e;
-        if (!withCases) withCases = std::move(e);
+        // Of the steps with cases on as few marks, the one with the fewest.
+        if (!withCases ||
+            (e.marks.size() == withCases->marks.size() && e.cases.size() < withCases->cases.size()))
+            withCases = std::move(e);
     }
     return withCases;
 }

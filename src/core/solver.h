@@ -94,7 +94,7 @@ struct PairMark {
 // One way a clue could hold were the step's mark the other way, with the
 // marks on the board that leave that way no room.
 struct StepCase {
-    std::vector<PairMark> placed;      // the pairs the case puts together
+    std::vector<PairMark> placed;      // the pairs the case puts together, the clue's item first
     std::vector<PairMark> ruledOutBy;  // the marks that rule it out
 };
 

@@ -366,10 +366,27 @@ Hint hintFor(const PuzzleRecord *record, const CellCodes &codes) {
     if (full)
         return textHint(Hint::Kind::Complete, "Your grid is complete and agrees with the answer.");
 
-    const std::optional<ExplainedStep> explained = solver.explainStep(relationsOf(codes));
-    if (!explained)
-        return textHint(Hint::Kind::Stuck,
-                        "No further step follows from the clues and your marks.");
+    const Relations relations = relationsOf(codes);
+    const std::optional<ExplainedStep> explained = solver.explainStep(relations);
+    if (!explained) {
+        // A step the solver takes that no explained step covers (none of
+        // the puzzles has one) is still given, with its clue quoted whole,
+        // rather than the board called stuck.
+        const std::optional<Step> step = solver.nextStep(relations);
+        if (!step)
+            return textHint(Hint::Kind::Stuck,
+                            "No further step follows from the clues and your marks.");
+        Hint h = textHint(Hint::Kind::Step,
+                          words.reason(*step, record->content.clues) + "  " +
+                              words.conclusion(step->item, step->other, step->together));
+        h.first = "Look at clue " + std::to_string(step->clue) + " and your marks.";
+        h.cell = cellIndex(cellOf(step->item, step->other));
+        h.code = step->together ? kCodeO : kCodeX;
+        h.step = *step;
+        h.explained.step = *step;
+        h.clues.push_back(step->clue);
+        return h;
+    }
     const Step &step = explained->step;
     Hint h;
     h.kind = Hint::Kind::Step;

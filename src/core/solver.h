@@ -83,7 +83,7 @@ struct Step {
 
 // A mark on the grid: a pair of items and X (apart) or O (together).
 struct PairMark {
-    int item = 0, other = 0;  // item < other
+    int item = 0, other = 0;  // item < other (but see StepCase::placed)
     bool together = false;
 
     bool operator==(const PairMark &o) const {
@@ -129,7 +129,8 @@ public:
     // alone; else a clue read with the fewest marks, where the mark follows
     // without cases; else one that needs cases. Where the clue and marks of a
     // step also put two items together on an open square, the step gives
-    // that O rather than an X. Nothing as for nextStep.
+    // that O rather than an X. The search for fewer marks has a fixed budget
+    // of placements once a step is in hand. Nothing as for nextStep.
     std::optional<ExplainedStep> explainStep(const Relations &relations) const;
 
     // Solves by deduction alone in rounds: every clue read against the grid,

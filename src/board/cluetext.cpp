@@ -23,10 +23,10 @@ void ClueText::setHintClues(const QList<int> &numbers) {
 }
 
 void ClueText::paintEvent(QPaintEvent *event) {
-    QLabel::paintEvent(event);
     if (!hintClues_.isEmpty()) {
-        // A bar at the right edge, from a clue's first line to its last,
-        // beside the text and clear of it.
+        // A bar at the right edge, from a clue's first line to its last.
+        // It is painted before the text, so the last letter of the widest
+        // lines, which reach the edge, stays in front of it.
         QPainter p(this);
         const QFontMetrics metrics(font());
         const QStringList lines = text().split(QLatin1Char('\n'));
@@ -54,6 +54,7 @@ void ClueText::paintEvent(QPaintEvent *event) {
             }
         }
     }
+    QLabel::paintEvent(event);
     if (hasFocus()) {
         QPainter p(this);
         drawFocusFrame(p, rect());

@@ -98,6 +98,9 @@ private:
     // Records a change of the cell's code by the player as one undo step.
     void recordChange(int cell, std::int16_t before);
     void showHelpMenu(const QPoint &globalPos);
+    // Ends the hint in hand: its marks on the clues and squares go, and the
+    // next H starts at the first press.
+    void clearHint();
 
     CellCodes Grid{};
     ToolState tools_;
@@ -116,6 +119,10 @@ private:
     QMenu *helpMenu_ = nullptr;
     // The help menu's entry for the clue it was opened over, and its separator.
     QAction *clueAction_ = nullptr, *clueSeparator_ = nullptr;
+    // The hint in hand: how many of its presses were shown (0 for none) and
+    // the board they were shown on.
+    int hintPresses_ = 0;
+    CellCodes hintBoard_{};
 };
 
 }  // namespace zentrivo

@@ -1,0 +1,102 @@
+#include "widgets/textshrink.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPointer>
+#include <QTextDocument>
+
+#include "widgets/buttons.h"
+
+namespace zentrivo {
+
+namespace {
+
+// The font each fitted widget was given, and the one it was last fitted to.
+const char *const kGivenFont = "zentrivoGivenFont";
+const char *const kFittedFont = "zentrivoFittedFont";
+constexpr int kSmallestPixels = 6;
+
+bool fitsBox(const QFont &font, const QRect &box, int flags, const QString &text) {
+    if (text.isEmpty() || box.isEmpty()) return true;
+    const QRect needed = QFontMetrics(font).boundingRect(box, flags, text);
+    return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+QFont smaller(const QFont &font) {
+    QFont f = font;
+    if (f.pixelSize() > 0)
+        f.setPixelSize(f.pixelSize() - 1);
+    else
+        f.setPointSizeF(f.pointSizeF() - 0.5);
+    return f;
+}
+
+bool tooSmall(const QFont &font) {
+    return font.pixelSize() > 0 ? font.pixelSize() <= kSmallestPixels
+                                : font.pointSizeF() <= kSmallestPixels * 0.75;
+}
+
+void fit(QWidget *w) {
+    const QVariant fitted = w->property(kFittedFont);
+    // A font set by the window itself since the last fit is the given one.
+    if (!fitted.isValid() || fitted.value<QFont>() != w->font())
+        w->setProperty(kGivenFont, w->font());
+    const QFont given = w->property(kGivenFont).value<QFont>();
+    QFont font = given;
+    while (!textFits(w, font) && !tooSmall(font)) font = smaller(font);
+    w->setProperty(kFittedFont, font);
+    if (w->font() != font) w->setFont(font);
+}
+
+class Fitter : public QObject {
+public:
+    explicit Fitter(QObject *parent) : QObject(parent) {}
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint &&
+            (qobject_cast<QLabel *>(watched) || qobject_cast<CaptionButton *>(watched)))
+            fit(static_cast<QWidget *>(watched));
+        return false;
+    }
+};
+
+}  // namespace
+
+bool textFits(const QWidget *widget, const QFont &font) {
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        const QString text = label->text();
+        const bool rich = label->textFormat() == Qt::RichText ||
+                          (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(text));
+        if (rich || text.isEmpty()) return true;
+        int flags = static_cast<int>(label->alignment());
+        if (label->wordWrap()) flags |= Qt::TextWordWrap;
+        if (label->buddy()) flags |= Qt::TextShowMnemonic;
+        // The room QLabel gives its text: inside the frame, the margin and the indent.
+        QRect box = label->contentsRect();
+        const int indent = label->indent() < 0
+                               ? (label->frameWidth() > 0
+                                      ? QFontMetrics(font).horizontalAdvance(QLatin1Char('x')) / 2
+                                      : 0)
+                               : label->indent();
+        box.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
+        if (label->alignment() & Qt::AlignLeft) box.setLeft(box.left() + indent);
+        if (label->alignment() & Qt::AlignRight) box.setRight(box.right() - indent);
+        return fitsBox(font, box, flags, text);
+    }
+    if (const auto *button = qobject_cast<const CaptionButton *>(widget))
+        return fitsBox(font, CaptionButton::captionArea(button->rect()),
+                       Qt::AlignCenter | Qt::TextShowMnemonic | Qt::TextWordWrap, button->text());
+    return true;
+}
+
+void shrinkTextsToFit() {
+    static QPointer<Fitter> fitter;
+    if (fitter) return;
+    fitter = new Fitter(qApp);
+    qApp->installEventFilter(fitter);
+}
+
+}  // namespace zentrivo

@@ -53,15 +53,25 @@ bool palettesAreTheGames(const QPalette &palette) {
     return true;
 }
 
-// Sets whatever differs. The application-wide font and palette replace
-// every class's own (Qt drops them), so one call of each is enough; the
-// style goes first, as setting it brings back the theme's class fonts.
+// Sets whatever differs. A class's own font or palette is set to the
+// game's, as Qt keeps those, and leaves its controls as they are, where the
+// application's does not change. The style goes
+// first, as setting it brings back the theme's class fonts. Each setting
+// tells the keeper again, which finds the look the game's by then.
 void apply() {
+    static bool applying = false;
+    if (applying) return;
+    applying = true;
     if (!styleIsTheGames()) QApplication::setStyle(QStyleFactory::create(QLatin1String(kStyle)));
     const QFont font = applicationFont();
-    if (!fontsAreTheGames(font)) QApplication::setFont(font);
+    if (QApplication::font() != font) QApplication::setFont(font);
+    for (const char *c : kThemedClasses)
+        if (QApplication::font(c) != font) QApplication::setFont(font, c);
     const QPalette palette = gamePalette();
-    if (!palettesAreTheGames(palette)) QApplication::setPalette(palette);
+    if (QApplication::palette() != palette) QApplication::setPalette(palette);
+    for (const char *c : kThemedClasses)
+        if (QApplication::palette(c) != palette) QApplication::setPalette(palette, c);
+    applying = false;
 }
 
 // Watches the application for a palette or font set after the game's.

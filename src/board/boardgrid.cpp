@@ -21,6 +21,11 @@ constexpr int kPitch = 24;
 const QColor kFrameOuter(255, 255, 0);
 const QColor kFrameInner(0, 0, 0);
 
+// What a repaint of the frame around `square` covers: at a fractional device
+// pixel ratio the frame's outer ring falls partly on the device pixels just
+// outside the square, so one more pixel on every side is repainted.
+QRect frameArea(QRect square) { return square.adjusted(-1, -1, 1, 1); }
+
 }  // namespace
 
 BoardGrid::BoardGrid(QWidget *panel) : QWidget(panel) {
@@ -39,8 +44,8 @@ void BoardGrid::setFocusSquare(int cell) {
     const int before = focus_;
     focus_ = cell;
     if (hasFocus()) {
-        update(squareRect(before));
-        update(squareRect(focus_));
+        update(frameArea(squareRect(before)));
+        update(frameArea(squareRect(focus_)));
         tellFocus();
     }
 }
@@ -163,13 +168,13 @@ void BoardGrid::keyPressEvent(QKeyEvent *event) {
 
 void BoardGrid::focusInEvent(QFocusEvent *event) {
     QWidget::focusInEvent(event);
-    update(squareRect(focus_));
+    update(frameArea(squareRect(focus_)));
     tellFocus();
 }
 
 void BoardGrid::focusOutEvent(QFocusEvent *event) {
     QWidget::focusOutEvent(event);
-    update(squareRect(focus_));
+    update(frameArea(squareRect(focus_)));
 }
 
 // A screen reader follows the focus square from cell to cell.

@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QTextDocument>
+#include <QTextLayout>
 
 #include "widgets/buttons.h"
 
@@ -22,6 +23,50 @@ bool fitsBox(const QFont &font, const QRect &box, int flags, const QString &text
     if (text.isEmpty() || box.isEmpty()) return true;
     const QRect needed = QFontMetrics(font).boundingRect(box, flags, text);
     return needed.width() <= box.width() && needed.height() <= box.height();
+}
+
+// Whether the lines of a label's text, laid out as the label lays them out,
+// stay clear of the controls above it (a button over a corner of the story).
+bool clearOfControlsAbove(const QLabel *label, const QFont &font, const QRect &box, int flags,
+                          QString text) {
+    const QWidget *parent = label->parentWidget();
+    if (!parent) return true;
+    QList<QRect> above;
+    bool past = false;
+    for (const QObject *o : parent->children()) {
+        if (o == label) past = true;
+        const auto *w = qobject_cast<const QWidget *>(o);
+        if (!past || !w || w == label || !w->isVisibleTo(parent)) continue;
+        if (w->geometry().intersects(label->geometry()))
+            above << w->geometry().translated(-label->pos());
+    }
+    if (above.isEmpty()) return true;
+    text.replace(QLatin1Char('\n'), QChar::LineSeparator);
+    QTextLayout layout(text, font);
+    QTextOption option;
+    option.setWrapMode((flags & Qt::TextWordWrap) ? QTextOption::WordWrap : QTextOption::NoWrap);
+    layout.setTextOption(option);
+    const qreal leading = qMax(0, QFontMetrics(font).leading());
+    qreal y = 0;
+    layout.beginLayout();
+    for (QTextLine line = layout.createLine(); line.isValid(); line = layout.createLine()) {
+        line.setLineWidth(box.width());
+        if (y > 0) y += leading;
+        line.setPosition(QPointF(0, y));
+        y += line.height();
+    }
+    layout.endLayout();
+    for (int i = 0; i < layout.lineCount(); ++i) {
+        const QTextLine line = layout.lineAt(i);
+        const qreal width = line.naturalTextWidth();
+        qreal x = box.left();
+        if (flags & Qt::AlignRight) x = box.right() + 1 - width;
+        if (flags & Qt::AlignHCenter) x = box.left() + (box.width() - width) / 2;
+        const QRectF drawn(x, box.top() + line.y(), width, line.height());
+        for (const QRect &r : above)
+            if (drawn.intersects(r)) return false;
+    }
+    return true;
 }
 
 QFont smaller(const QFont &font) {
@@ -84,7 +129,8 @@ bool textFits(const QWidget *widget, const QFont &font) {
         box.adjust(label->margin(), label->margin(), -label->margin(), -label->margin());
         if (label->alignment() & Qt::AlignLeft) box.setLeft(box.left() + indent);
         if (label->alignment() & Qt::AlignRight) box.setRight(box.right() - indent);
-        return fitsBox(font, box, flags, text);
+        return fitsBox(font, box, flags, text) &&
+               clearOfControlsAbove(label, font, box, flags, text);
     }
     if (const auto *button = qobject_cast<const CaptionButton *>(widget))
         return fitsBox(font, CaptionButton::captionArea(button->rect()),

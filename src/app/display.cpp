@@ -14,26 +14,39 @@
 
 namespace zentrivo {
 
-bool canOpenXDisplay(const std::string &name) {
+bool XDisplayConnection::open(const std::string &name) {
+    close();
     // libxcb is opened only here, when an X display is to be tried: a game
     // started on another platform does not load it (Qt's X platform loads it
     // anyway). Without it, no X display can be opened.
-    void *xcb = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
-    if (!xcb) return false;
-    const auto connect = reinterpret_cast<decltype(&xcb_connect)>(::dlsym(xcb, "xcb_connect"));
+    library_ = ::dlopen("libxcb.so.1", RTLD_LAZY | RTLD_LOCAL);
+    if (!library_) return false;
+    const auto connect = reinterpret_cast<decltype(&xcb_connect)>(::dlsym(library_, "xcb_connect"));
     const auto hasError = reinterpret_cast<decltype(&xcb_connection_has_error)>(
-        ::dlsym(xcb, "xcb_connection_has_error"));
-    const auto disconnect =
-        reinterpret_cast<decltype(&xcb_disconnect)>(::dlsym(xcb, "xcb_disconnect"));
-    bool opened = false;
-    if (connect && hasError && disconnect) {
-        xcb_connection_t *connection = connect(name.empty() ? nullptr : name.c_str(), nullptr);
-        // A failed connection is still an object to free.
-        opened = hasError(connection) == 0;
-        disconnect(connection);
+        ::dlsym(library_, "xcb_connection_has_error"));
+    if (!connect || !hasError || !::dlsym(library_, "xcb_disconnect")) {
+        close();
+        return false;
     }
-    ::dlclose(xcb);
-    return opened;
+    xcb_connection_t *connection = connect(name.empty() ? nullptr : name.c_str(), nullptr);
+    // A failed connection is still an object to free.
+    connection_ = connection;
+    if (hasError(connection) != 0) {
+        close();
+        return false;
+    }
+    return true;
+}
+
+void XDisplayConnection::close() {
+    if (connection_) {
+        const auto disconnect =
+            reinterpret_cast<decltype(&xcb_disconnect)>(::dlsym(library_, "xcb_disconnect"));
+        disconnect(static_cast<xcb_connection_t *>(connection_));
+        connection_ = nullptr;
+    }
+    if (library_) ::dlclose(library_);
+    library_ = nullptr;
 }
 
 bool canOpenWaylandDisplay(const std::string &name) {

@@ -81,8 +81,11 @@ int gameMain(int argc, char **argv, const std::function<void(FrmMain &, Windows 
     }
     const DisplayEnvironment env{environment("QT_QPA_PLATFORM"), environment("DISPLAY"),
                                  environment("WAYLAND_DISPLAY"), environment("XDG_SESSION_TYPE")};
+    // The X display tried stays open until Qt has opened its own.
+    XDisplayConnection x;
     const DisplayChoice choice = chooseDisplay(
-        displaySetting(command, env), {canOpenXDisplay, canOpenWaylandDisplay, hasPlatformPlugin});
+        displaySetting(command, env), {[&x](const std::string &name) { return x.open(name); },
+                                       canOpenWaylandDisplay, hasPlatformPlugin});
     if (!choice.starts) {
         std::fprintf(stderr, "%s\n", choice.message.c_str());
         return 1;
@@ -104,6 +107,7 @@ int gameMain(int argc, char **argv, const std::function<void(FrmMain &, Windows 
     arguments.push_back(nullptr);
     int count = argc;
     QApplication app(count, arguments.data());
+    x.close();
     setUpApplication(app);
     return playGame(app, whenShown);
 }

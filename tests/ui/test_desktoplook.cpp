@@ -61,7 +61,8 @@ private slots:
     void initTestCase() { useGameLook(); }
 
     // Each row opens a window in a state that shows its own colours and the
-    // palette's: typed text, a selection, a disabled control.
+    // palette's: typed text, a selection, a disabled control; each has the
+    // keyboard's focus, framed.
     void windowsKeepTheirPixels_data() {
         QTest::addColumn<Open>("open");
         QTest::newRow("menu") << Open([](Game &g) -> QWidget * { return &g.menu; });
@@ -109,7 +110,10 @@ private slots:
         Game g;
         QWidget *w = open(g);
         w->show();
-        QVERIFY(QTest::qWaitForWindowExposed(w));
+        w->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(w));
+        // The focus as the keyboard brings it, with its frame.
+        QTest::keyClick(w, Qt::Key_Tab);
         const QImage plain = picture(w);
 
         // Pushed once the game runs.

@@ -73,14 +73,20 @@ DisplayChoice chooseDisplay(const DisplaySetting &setting, const DisplayProbes &
     std::string failures;
     for (const std::string &platform : order) {
         const std::string failure = cannotStart(platform, setting, probes);
-        if (failure.empty()) {
+        if (failure.empty() && !choice.starts) {
             choice.starts = true;
-            // A list that Qt would try from its start goes to Qt as the one
-            // that opens; a single named platform is left as it was named.
-            if (!named || order.size() > 1) choice.platform = platform;
-            return choice;
+            choice.platform = platform;
+            // A single platform named is left as it was named.
+            if (named && order.size() == 1) choice.platform.clear();
+            if (named) return choice;
         }
-        failures += (failures.empty() ? "" : " nor ") + failure;
+        if (!failure.empty()) failures += (failures.empty() ? "" : " nor ") + failure;
+    }
+    // Where every display set opens, Qt chooses among them as it always has;
+    // where one does not, Qt is given the one that does.
+    if (choice.starts) {
+        if (failures.empty()) choice.platform.clear();
+        return choice;
     }
     choice.message = "Zentrivo needs a graphical display and cannot open " + failures + kAdvice;
     return choice;

@@ -28,7 +28,8 @@ struct DisplayProbes {
 
 struct DisplayChoice {
     bool starts = false;
-    // The platform to give Qt; empty: the one named is used as it is.
+    // The platform to give Qt; empty: Qt's own choice, or the one named, as
+    // it is, which opens.
     std::string platform;
     // Where nothing can start: the line that says what could not be opened.
     std::string message;

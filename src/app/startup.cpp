@@ -31,11 +31,10 @@ void setUpApplication(QApplication &) {
     QGuiApplication::setDesktopFileName(QStringLiteral("io.zentrivo.Zentrivo"));
     QApplication::setWindowIcon(programIcon());
     useGameLook();
-    const QStringList missing = missingFontFamilies();
-    if (!missing.isEmpty()) {
-        std::fprintf(stderr, "%s\n", qPrintable(missingFontsLine(missing)));
-        shrinkTextsToFit();
-    }
+    // The first text about to be drawn in a face other than its font's
+    // tells which of the game's fonts are missing.
+    shrinkTextsToFit(
+        [] { std::fprintf(stderr, "%s\n", qPrintable(missingFontsLine(missingFontFamilies()))); });
 }
 
 int playGame(QApplication &app, const std::function<void(FrmMain &, Windows &)> &whenShown) {

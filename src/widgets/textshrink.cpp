@@ -2,11 +2,15 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QHash>
 #include <QLabel>
 #include <QPointer>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <utility>
 
 #include "widgets/buttons.h"
 
@@ -95,17 +99,38 @@ void fit(QWidget *w) {
     if (w->font() != font) w->setFont(font);
 }
 
+// Fits the labels and buttons drawn in a face other than their font's.
 class Fitter : public QObject {
 public:
-    explicit Fitter(QObject *parent) : QObject(parent) {}
+    Fitter(QObject *parent, std::function<void()> firstMissing)
+        : QObject(parent), firstMissing_(std::move(firstMissing)) {}
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint &&
-            (qobject_cast<QLabel *>(watched) || qobject_cast<CaptionButton *>(watched)))
-            fit(static_cast<QWidget *>(watched));
+            (qobject_cast<QLabel *>(watched) || qobject_cast<CaptionButton *>(watched))) {
+            auto *w = static_cast<QWidget *>(watched);
+            if (missing(w->font())) fit(w);
+        }
         return false;
     }
+
+private:
+    // Asked once a family: the face the widget is about to draw with is
+    // loaded by then, so asking costs nothing more.
+    bool missing(const QFont &font) {
+        const QString family = font.family();
+        auto known = missing_.constFind(family);
+        if (known == missing_.constEnd()) {
+            const bool lacking = QFontInfo(font).family().compare(family, Qt::CaseInsensitive) != 0;
+            known = missing_.insert(family, lacking);
+            if (lacking && firstMissing_) std::exchange(firstMissing_, {})();
+        }
+        return *known;
+    }
+
+    QHash<QString, bool> missing_;
+    std::function<void()> firstMissing_;
 };
 
 }  // namespace
@@ -138,10 +163,10 @@ bool textFits(const QWidget *widget, const QFont &font) {
     return true;
 }
 
-void shrinkTextsToFit() {
+void shrinkTextsToFit(std::function<void()> firstMissing) {
     static QPointer<Fitter> fitter;
     if (fitter) return;
-    fitter = new Fitter(qApp);
+    fitter = new Fitter(qApp, std::move(firstMissing));
     qApp->installEventFilter(fitter);
 }
 

@@ -10,6 +10,7 @@ packages=(
   libgif-dev                                  # the picture tool writes GIF
   libxcb1-dev                                 # the game tries the X display before Qt starts
   fonts-liberation                            # the game's fonts
+  fonts-dejavu-core                           # the face the tests see in their place when they hide them
   xvfb xauth                                  # a virtual display for screenshots and players without one
   clang libclang-rt-14-dev                    # the save-file reader's fuzz target
   desktop-file-utils appstream                # checks of the launcher and metainfo files

@@ -78,12 +78,14 @@ CommandLine parseCommandLine(const std::vector<std::string> &args) {
             return failed("unknown argument '" + arg + "'");
         if (option->takesValue && !valueAttached && ++i >= args.size())
             return failed("option '" + arg + "' needs a value");
-        if (name == "-platform") c.platformNamed = true;
+        if (name == "-platform") {
+            c.platformNamed = true;
+            c.platform = args[i];
+        }
         if (name == "-display") {
             c.displayNamed = true;
             c.display = args[i];
         }
-        if (name == "-style") c.styleNamed = true;
     }
     return c;
 }
@@ -99,28 +101,15 @@ std::string usageText() {
            "Qt's standard options are accepted too, for example:\n"
            "  -platform NAME    the window system to use (xcb, wayland, offscreen)\n"
            "  -display DISPLAY  the X display to open\n"
-           "  -style NAME       a widget style in place of the game's own (Fusion)\n"
            "  -reverse          lay the windows out from right to left\n";
 }
 
 std::string versionText() { return "zentrivo " ZENTRIVO_VERSION; }
 
-std::optional<std::string> displayToProbe(const CommandLine &command,
-                                          const DisplayEnvironment &env) {
-    if (command.platformNamed || !env.qpaPlatform.empty()) return std::nullopt;
-    const std::string &x = command.displayNamed ? command.display : env.display;
-    // Qt takes Wayland in a Wayland session, and where only Wayland is there.
-    const bool wayland = !env.waylandDisplay.empty() &&
-                         (env.sessionType == "wayland" || (x.empty() && !command.displayNamed));
-    if (wayland) return std::nullopt;
-    return x;
-}
-
-std::string noDisplayText(const std::string &display) {
-    const std::string found = display.empty() ? "found none (DISPLAY is not set)"
-                                              : "cannot open the display \"" + display + "\"";
-    return "Zentrivo needs a graphical display and " + found +
-           "; to play without one, run it under a virtual display: xvfb-run zentrivo";
+DisplaySetting displaySetting(const CommandLine &command, const DisplayEnvironment &env) {
+    return {command.platformNamed ? command.platform : env.qpaPlatform,
+            command.displayNamed ? command.display : env.display, env.waylandDisplay,
+            env.sessionType};
 }
 
 }  // namespace zentrivo

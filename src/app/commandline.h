@@ -4,9 +4,10 @@
 // let through to Qt.
 #pragma once
 
-#include <optional>
 #include <string>
 #include <vector>
+
+#include "core/displaychoice.h"
 
 namespace zentrivo {
 
@@ -15,7 +16,7 @@ struct CommandLine {
     Action action = Action::Play;
     std::string error;           // for Action::Error: one line, no line end
     bool platformNamed = false;  // -platform: Qt is told which window system to use
-    bool styleNamed = false;     // -style: the player's widget style, not the game's
+    std::string platform;        // its value, when named
     bool displayNamed = false;   // -display: the X display to open
     std::string display;         // its name, when named
 };
@@ -38,14 +39,8 @@ struct DisplayEnvironment {
     std::string sessionType;     // XDG_SESSION_TYPE
 };
 
-// The X display that must open before Qt is started (an empty name: none
-// is set), or nothing where Qt is to use another window system: a platform
-// named by -platform or QT_QPA_PLATFORM, or a Wayland session.
-std::optional<std::string> displayToProbe(const CommandLine &command,
-                                          const DisplayEnvironment &env);
-
-// What the program answers when the X display `display` cannot be opened
-// (an empty name: no display is set).
-std::string noDisplayText(const std::string &display = {});
+// The window system the command line and the environment name together:
+// -platform over QT_QPA_PLATFORM, -display over DISPLAY.
+DisplaySetting displaySetting(const CommandLine &command, const DisplayEnvironment &env);
 
 }  // namespace zentrivo

@@ -1,11 +1,11 @@
 #include "app/startup.h"
 
 #include <QApplication>
-#include <QStyleFactory>
 #include <QTimer>
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -15,20 +15,26 @@
 #include "app/programicon.h"
 #include "app/signals.h"
 #include "app/windows.h"
+#include "core/displaychoice.h"
 #include "core/gamestate.h"
 #include "widgets/fonts.h"
+#include "widgets/gamelook.h"
+#include "widgets/textshrink.h"
 
 namespace zentrivo {
 
-void setUpApplication(QApplication &, bool gameStyle) {
+void setUpApplication(QApplication &) {
     // The X11 window class is "zentrivo" (the program's name) and the
     // application name; the launcher's StartupWMClass names it too.
     QCoreApplication::setApplicationName(QStringLiteral("zentrivo"));
     QCoreApplication::setApplicationVersion(QStringLiteral(ZENTRIVO_VERSION));
     QGuiApplication::setDesktopFileName(QStringLiteral("io.zentrivo.Zentrivo"));
     QApplication::setWindowIcon(programIcon());
-    if (gameStyle) QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
-    QApplication::setFont(sansFont(11));
+    useGameLook();
+    // The first text about to be drawn in a face other than its font's
+    // tells which of the game's fonts are missing.
+    shrinkTextsToFit(
+        [] { std::fprintf(stderr, "%s\n", qPrintable(missingFontsLine(missingFontFamilies()))); });
 }
 
 int playGame(QApplication &app, const std::function<void(FrmMain &, Windows &)> &whenShown) {
@@ -74,14 +80,34 @@ int gameMain(int argc, char **argv, const std::function<void(FrmMain &, Windows 
     }
     const DisplayEnvironment env{environment("QT_QPA_PLATFORM"), environment("DISPLAY"),
                                  environment("WAYLAND_DISPLAY"), environment("XDG_SESSION_TYPE")};
-    if (const std::optional<std::string> display = displayToProbe(command, env)) {
-        if (display->empty() || !canOpenXDisplay(*display)) {
-            std::fprintf(stderr, "%s\n", noDisplayText(*display).c_str());
-            return 1;
+    // The X display tried stays open until Qt has opened its own.
+    XDisplayConnection x;
+    const DisplayChoice choice = chooseDisplay(
+        displaySetting(command, env), {[&x](const std::string &name) { return x.open(name); },
+                                       canOpenWaylandDisplay, hasPlatformPlugin});
+    if (!choice.starts) {
+        std::fprintf(stderr, "%s\n", choice.message.c_str());
+        return 1;
+    }
+    // Qt is given the platform that opens: in place of -platform's value
+    // where the command line names it, else through the environment.
+    std::vector<char *> arguments(argv, argv + argc);
+    std::string platform = choice.platform;
+    if (!platform.empty()) {
+        if (command.platformNamed) {
+            for (int i = 1; i + 1 < argc; ++i)
+                if (std::strcmp(argv[i], "-platform") == 0 ||
+                    std::strcmp(argv[i], "--platform") == 0)
+                    arguments[static_cast<size_t>(i) + 1] = platform.data();
+        } else {
+            ::setenv("QT_QPA_PLATFORM", platform.c_str(), 1);
         }
     }
-    QApplication app(argc, argv);
-    setUpApplication(app, !command.styleNamed);
+    arguments.push_back(nullptr);
+    int count = argc;
+    QApplication app(count, arguments.data());
+    x.close();
+    setUpApplication(app);
     return playGame(app, whenShown);
 }
 

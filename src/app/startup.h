@@ -12,9 +12,11 @@ class FrmMain;
 class Windows;
 
 // Sets the application's name, desktop file name and icon (carried by every
-// window), its default font and, unless `gameStyle` is false (the player
-// named a style of their own), the game's widget style.
-void setUpApplication(QApplication &app, bool gameStyle = true);
+// window) and the game's look (style, palette and fonts, kept whatever the
+// desktop sets); names the game's fonts that are missing, once, on standard
+// error, and has texts drawn smaller where the fonts found instead would cut
+// them.
+void setUpApplication(QApplication &app);
 
 // Shows the main menu and runs the game until it ends; answers the exit code
 // (128 + the signal's number when SIGTERM, SIGINT or SIGHUP ended it).

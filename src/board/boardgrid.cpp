@@ -25,6 +25,11 @@ const QColor kFrameInner(0, 0, 0);
 // the same outer two pixels, so the mark stays in full view.
 const QColor &kOutline = kHintColour;
 
+// What a repaint of the frame around `square` covers: at a fractional device
+// pixel ratio the frame's outer ring falls partly on the device pixels just
+// outside the square, so one more pixel on every side is repainted.
+QRect frameArea(QRect square) { return square.adjusted(-1, -1, 1, 1); }
+
 }  // namespace
 
 BoardGrid::BoardGrid(QWidget *panel) : QWidget(panel) {
@@ -43,8 +48,8 @@ void BoardGrid::setFocusSquare(int cell) {
     const int before = focus_;
     focus_ = cell;
     if (hasFocus()) {
-        update(squareRect(before));
-        update(squareRect(focus_));
+        update(frameArea(squareRect(before)));
+        update(frameArea(squareRect(focus_)));
         tellFocus();
     }
 }
@@ -107,11 +112,11 @@ QRect BoardGrid::squareRect(int cell) const {
 }
 
 void BoardGrid::setOutlined(const QList<int> &cells) {
-    for (int cell : outlined_) update(squareRect(cell));
+    for (int cell : outlined_) update(frameArea(squareRect(cell)));
     outlined_.clear();
     for (int cell : cells)
         if (cell >= 0 && cell < kCellCount) outlined_.append(cell);
-    for (int cell : outlined_) update(squareRect(cell));
+    for (int cell : outlined_) update(frameArea(squareRect(cell)));
 }
 
 void BoardGrid::paintEvent(QPaintEvent *) {
@@ -181,7 +186,7 @@ void BoardGrid::keyPressEvent(QKeyEvent *event) {
 
 void BoardGrid::focusInEvent(QFocusEvent *event) {
     QWidget::focusInEvent(event);
-    update(squareRect(focus_));
+    update(frameArea(squareRect(focus_)));
     // Qt tells of the grid taking the focus after this returns; the square
     // is told after that, so that a screen reader ends on the square.
     QMetaObject::invokeMethod(
@@ -194,7 +199,7 @@ void BoardGrid::focusInEvent(QFocusEvent *event) {
 
 void BoardGrid::focusOutEvent(QFocusEvent *event) {
     QWidget::focusOutEvent(event);
-    update(squareRect(focus_));
+    update(frameArea(squareRect(focus_)));
 }
 
 // A screen reader follows the focus square from cell to cell.

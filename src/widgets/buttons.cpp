@@ -29,7 +29,7 @@ void CaptionButton::paintEvent(QPaintEvent *) {
     option.text.clear();
     p.drawControl(QStyle::CE_PushButton, option);
 
-    const QRect area = rect().adjusted(4, 2, -4, -2);
+    const QRect area = captionArea(rect());
     const QFontMetrics fm(font());
     QString caption = text();
     int flags = Qt::AlignCenter | Qt::TextShowMnemonic;

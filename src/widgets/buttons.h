@@ -15,6 +15,8 @@ public:
     explicit CaptionButton(const QString &caption, QWidget *parent = nullptr);
     // Paints the face in this colour (the graphical style).
     void setFaceColour(const QColor &colour);
+    // Where a button of this size draws its caption.
+    static QRect captionArea(const QRect &buttonRect) { return buttonRect.adjusted(4, 2, -4, -2); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -6,8 +6,12 @@
 namespace zentrivo {
 
 void drawFocusFrame(QPainter &painter, QRect area) {
+    // The control painted on, as a painter on a widget reports it.
+    const auto *widget = dynamic_cast<const QWidget *>(painter.device());
+    const QColor colour =
+        widget ? widget->palette().color(QPalette::Active, QPalette::Text) : QColor(Qt::black);
     painter.save();
-    painter.setPen(QPen(Qt::black, 1, Qt::SolidLine));
+    painter.setPen(QPen(colour, 1, Qt::SolidLine));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(area.adjusted(0, 0, -1, -1));
     painter.restore();

@@ -1,6 +1,7 @@
-// The frame that shows which control has the keyboard focus: black, one
-// pixel, inside `area`, which stands out at 3:1 or more against the game's
-// white, yellow and grey faces.
+// The frame that shows which control has the keyboard focus: one pixel,
+// inside `area`, in the palette's text colour (black in the game's palette),
+// which stands out at 3:1 or more against the game's white, yellow and grey
+// faces.
 #pragma once
 
 #include <QRect>

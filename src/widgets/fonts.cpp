@@ -1,5 +1,7 @@
 #include "widgets/fonts.h"
 
+#include <QFontDatabase>
+
 #include "core/captions.h"
 
 namespace zentrivo {
@@ -33,6 +35,26 @@ QFont clueFont() {
     QFont f = makeFont("Liberation Sans Narrow", 11, false);
     f.setStyleHint(QFont::SansSerif);
     return f;
+}
+
+QFont applicationFont() { return sansFont(11); }
+
+QStringList missingFontFamilies() {
+    // A family the machine has lists its styles; asking looks that family up
+    // alone, without loading a face or listing every other family.
+    QStringList missing;
+    for (const QFont &f : {serifFont(16), sansFont(11), clueFont()})
+        if (QFontDatabase::styles(f.family()).isEmpty()) missing << f.family();
+    return missing;
+}
+
+QString missingFontsLine(const QStringList &families) {
+    const QString which = families.size() == 1 ? QStringLiteral("the font %1 is")
+                                               : QStringLiteral("the fonts %1 are");
+    return QStringLiteral("zentrivo: ") + which.arg(families.join(QStringLiteral(", "))) +
+           QStringLiteral(
+               " not installed; texts are drawn in other fonts, smaller where they "
+               "would not fit (install the Debian package fonts-liberation)");
 }
 
 QFont rowHeadingFont() { return serifFont(13); }

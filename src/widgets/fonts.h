@@ -9,17 +9,25 @@
 
 #include <QFont>
 #include <QString>
+#include <QStringList>
 
 namespace zentrivo {
 
 QFont serifFont(int pixels, bool bold = false, bool underline = false);  // Liberation Serif
 QFont sansFont(int pixels, bool bold = false);                           // Liberation Sans
 
+QFont applicationFont();     // every control's unless it sets its own
 QFont clueFont();            // the board's clue text, in Liberation Sans Narrow
 QFont rowHeadingFont();      // the board's row headings
 QFont introFont();           // the introduction window's story
 QFont fillInHeadingFont();   // the fill-in grid's category headings
 QFont headingPictureFont();  // the column headings drawn in the heading pictures
+
+// The families of the game's fonts that the machine lacks: another face
+// draws in their place.
+QStringList missingFontFamilies();
+// The one line that names them and the package that has them.
+QString missingFontsLine(const QStringList &families);
 
 // Converts stored CR LF line breaks to the newline that labels break on.
 QString shownLines(const std::string &stored);

@@ -8,9 +8,9 @@
 
 namespace zentrivo {
 
-QStringList clueTextFitProblems(const QString &clueText) {
+QStringList clueTextFitProblems(const QString &clueText, const QFont &font) {
     QStringList problems;
-    const QFontMetrics fm(clueFont());
+    const QFontMetrics fm(font);
     QString text = clueText;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QStringList lines = text.split(QLatin1Char('\n'));
@@ -27,8 +27,8 @@ QStringList clueTextFitProblems(const QString &clueText) {
     return problems;
 }
 
-QStringList introFitProblems(const QString &intro) {
-    const QFontMetrics fm(introFont());
+QStringList introFitProblems(const QString &intro, const QFont &font) {
+    const QFontMetrics fm(font);
     QString text = intro;
     text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     const QRect r = fm.boundingRect(QRect(0, 0, kIntroWidth, 100000),
@@ -40,8 +40,8 @@ QStringList introFitProblems(const QString &intro) {
     return {};
 }
 
-QStringList rowHeadingFitProblems(const QString &shownHeading) {
-    const QFontMetrics fm(rowHeadingFont());
+QStringList rowHeadingFitProblems(const QString &shownHeading, const QFont &font) {
+    const QFontMetrics fm(font);
     if (fm.horizontalAdvance(shownHeading) > kRowHeadingWidth)
         return {QStringLiteral("row heading \"%1\" %2 px wide, room for %3")
                     .arg(shownHeading)
@@ -50,8 +50,8 @@ QStringList rowHeadingFitProblems(const QString &shownHeading) {
     return {};
 }
 
-QStringList fillInHeadingFitProblems(const QString &heading) {
-    const QFontMetrics fm(fillInHeadingFont());
+QStringList fillInHeadingFitProblems(const QString &heading, const QFont &font) {
+    const QFontMetrics fm(font);
     if (fm.horizontalAdvance(heading) > kFillInHeadingWidth)
         return {QStringLiteral("category heading \"%1\" %2 px wide, room for %3")
                     .arg(heading)

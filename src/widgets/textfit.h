@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "widgets/fonts.h"
+
 namespace zentrivo {
 
 struct PuzzleRecord;
@@ -16,11 +18,14 @@ constexpr int kIntroWidth = 441, kIntroHeight = 217;
 constexpr int kFillInHeadingWidth = 81, kFillInHeadingHeight = 25;
 constexpr int kHeadingPictureTextLength = 72;  // room along a column strip
 
-// Problems (empty when all is well) with showing these texts in their places.
-QStringList clueTextFitProblems(const QString &clueText);
-QStringList introFitProblems(const QString &intro);
-QStringList rowHeadingFitProblems(const QString &shownHeading);
-QStringList fillInHeadingFitProblems(const QString &heading);
+// Problems (empty when all is well) with showing these texts in their places,
+// in the font the game gives them or in `font`.
+QStringList clueTextFitProblems(const QString &clueText, const QFont &font = clueFont());
+QStringList introFitProblems(const QString &intro, const QFont &font = introFont());
+QStringList rowHeadingFitProblems(const QString &shownHeading,
+                                  const QFont &font = rowHeadingFont());
+QStringList fillInHeadingFitProblems(const QString &heading,
+                                     const QFont &font = fillInHeadingFont());
 QStringList headingPictureFitProblems(const QString &item);
 
 // Every fit problem of one puzzle's texts: clues, story, row headings,

@@ -5,6 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QTemporaryDir>
 #include <QtTest>
 
 #include "catalogue/catalogue.h"
@@ -19,7 +20,8 @@ class TestCommandLine : public QObject {
     // The environment of a player without a display unless `display` is set.
     static QProcessEnvironment environment(bool display) {
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+        for (const char *name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM",
+                                 "XDG_SESSION_TYPE", "WAYLAND_SOCKET", "FONTCONFIG_FILE"})
             env.remove(QString::fromLatin1(name));
         if (display) env.insert("QT_QPA_PLATFORM", "offscreen");
         return env;
@@ -79,44 +81,53 @@ private slots:
             QVERIFY(stdOut.contains("--version") && stdOut.contains("-platform"));
     }
 
-    // A display that cannot be opened, from DISPLAY or -display, gets the
-    // game's own line naming it and status 1, not Qt's abort; where another
-    // platform is chosen the display is not tried and the game starts.
+    // A display that cannot be opened, X or Wayland, from the environment or
+    // the command line, gets the game's own line naming it and status 1, not
+    // Qt's abort; where a platform without a display is chosen the game starts.
     void displaysThatCannotBeOpened_data() {
         QTest::addColumn<QStringList>("args");
-        QTest::addColumn<QString>("display");   // DISPLAY, or unset when empty
-        QTest::addColumn<QString>("platform");  // QT_QPA_PLATFORM, or unset when empty
-        QTest::addColumn<QString>("named");     // the display the line names; empty: it starts
-        QTest::newRow("no server") << QStringList{} << ":93"
-                                   << ""
-                                   << ":93";
-        QTest::newRow("refused") << QStringList{} << "127.0.0.1:93"
-                                 << ""
-                                 << "127.0.0.1:93";
-        QTest::newRow("-display") << QStringList{"-display", ":94"} << ""
-                                  << ""
-                                  << ":94";
-        QTest::newRow("-display over DISPLAY") << QStringList{"-display", ":94"} << ":93"
-                                               << ""
-                                               << ":94";
-        QTest::newRow("QT_QPA_PLATFORM chosen") << QStringList{} << ":93"
-                                                << "offscreen"
-                                                << "";
+        QTest::addColumn<QStringList>("env");  // NAME=VALUE, over a player without a display
+        QTest::addColumn<QString>("named");    // what the line names; empty: it starts
+        const QStringList wayland{"XDG_SESSION_TYPE=wayland", "WAYLAND_DISPLAY=wayland-93"};
+        QTest::newRow("no server")
+            << QStringList{} << QStringList{"DISPLAY=:193"} << "the display \":193\"";
+        QTest::newRow("refused") << QStringList{} << QStringList{"DISPLAY=127.0.0.1:193"}
+                                 << "the display \"127.0.0.1:193\"";
+        QTest::newRow("-display") << QStringList{"-display", ":194"} << QStringList{}
+                                  << "the display \":194\"";
+        QTest::newRow("-display over DISPLAY")
+            << QStringList{"-display", ":194"} << QStringList{"DISPLAY=:193"}
+            << "the display \":194\"";
+        QTest::newRow("xcb named")
+            << QStringList{} << QStringList{"DISPLAY=:193", "QT_QPA_PLATFORM=xcb"}
+            << "the display \":193\"";
+        QTest::newRow("Wayland socket dead")
+            << QStringList{} << wayland << "the Wayland display \"wayland-93\"";
+        QTest::newRow("Wayland named, dead")
+            << QStringList{} << QStringList{"QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=wayland-93"}
+            << "the Wayland display \"wayland-93\"";
+        QTest::newRow("both dead")
+            << QStringList{} << QStringList{"DISPLAY=:193", "WAYLAND_DISPLAY=wayland-93"}
+            << "the display \":193\" nor the Wayland display \"wayland-93\"";
+        QTest::newRow("a platform Qt has not")
+            << QStringList{"-platform", "bogus"} << QStringList{}
+            << "the platform \"bogus\" (Qt has no plug-in for it)";
+        QTest::newRow("QT_QPA_PLATFORM chosen")
+            << QStringList{} << QStringList{"DISPLAY=:193", "QT_QPA_PLATFORM=offscreen"} << "";
         QTest::newRow("-platform chosen")
-            << QStringList{"-platform", "offscreen", "-display", ":94"} << ":93"
-            << ""
-            << "";
+            << QStringList{"-platform", "offscreen", "-display", ":194"} << wayland << "";
     }
     void displaysThatCannotBeOpened() {
         QFETCH(QStringList, args);
-        QFETCH(QString, display);
-        QFETCH(QString, platform);
+        QFETCH(QStringList, env);
         QFETCH(QString, named);
-        QProcessEnvironment env = environment(false);
-        if (!display.isEmpty()) env.insert("DISPLAY", display);
-        if (!platform.isEmpty()) env.insert("QT_QPA_PLATFORM", platform);
+        QProcessEnvironment e = environment(false);
+        QTemporaryDir runtime;
+        e.insert("XDG_RUNTIME_DIR", runtime.path());
+        for (const QString &assignment : env)
+            e.insert(assignment.section('=', 0, 0), assignment.section('=', 1));
         QProcess p;
-        p.setProcessEnvironment(env);
+        p.setProcessEnvironment(e);
         p.start(ZENTRIVO_PROGRAM, args);
         if (named.isEmpty()) {
             QVERIFY(p.waitForStarted());
@@ -128,10 +139,52 @@ private slots:
         QVERIFY(p.waitForFinished(20000));
         QCOMPARE(p.exitStatus(), QProcess::NormalExit);
         QCOMPARE(p.exitCode(), 1);
+        // One line; a Wayland display is followed by a note where Qt's Wayland
+        // plug-in is not installed.
         const QString err = QString::fromLocal8Bit(p.readAllStandardError());
-        QCOMPARE(err, "Zentrivo needs a graphical display and cannot open the display \"" + named +
-                          "\"; to play without one, run it under a virtual display: "
-                          "xvfb-run zentrivo\n");
+        QCOMPARE(err.count('\n'), 1);
+        QVERIFY2(err.startsWith("Zentrivo needs a graphical display and cannot open " + named),
+                 qPrintable(err));
+        QVERIFY2(err.endsWith("; to play without one, run it under a virtual display: "
+                              "xvfb-run zentrivo\n"),
+                 qPrintable(err));
+        if (!named.contains("Wayland"))
+            QCOMPARE(err.size(),
+                     QString("Zentrivo needs a graphical display and cannot open " + named +
+                             "; to play without one, run it under a virtual "
+                             "display: xvfb-run zentrivo\n")
+                         .size());
+    }
+
+    // A machine without the game's fonts is told so once, in one line that
+    // names them and the package; with them, nothing is said.
+    void missingFontsNamedOnce_data() {
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("fonts hidden") << true;
+        QTest::newRow("fonts there") << false;
+    }
+    void missingFontsNamedOnce() {
+        QFETCH(bool, hidden);
+        QProcessEnvironment e = environment(false);
+        QTemporaryDir runtime;
+        e.insert("XDG_RUNTIME_DIR", runtime.path());
+        if (hidden) e.insert("FONTCONFIG_FILE", ZENTRIVO_TESTS_DIR "/ui/no-liberation.conf");
+        QProcess p;
+        p.setProcessEnvironment(e);
+        p.start(ZENTRIVO_PROGRAM, {"-platform", "offscreen"});
+        QVERIFY(p.waitForStarted());
+        QVERIFY(!p.waitForFinished(1500));
+        p.kill();
+        p.waitForFinished();
+        const QString err = QString::fromLocal8Bit(p.readAllStandardError());
+        if (!hidden) {
+            QCOMPARE(err, QString());
+            return;
+        }
+        QCOMPARE(err,
+                 "zentrivo: the fonts Liberation Serif, Liberation Sans, Liberation Sans "
+                 "Narrow are not installed; texts are drawn in other fonts, smaller where "
+                 "they would not fit (install the Debian package fonts-liberation)\n");
     }
 
     // Qt's own options reach Qt: the game starts (and runs until stopped)

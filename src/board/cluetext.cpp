@@ -117,6 +117,17 @@ void ClueText::setCrossedOff(int number, bool crossed) {
     emit crossedOffChanged(number, crossed);
 }
 
+void ClueText::toggleCrossedOff(int number) {
+    if (number < 1 || number > clueCount()) return;
+    setCrossedOff(number, !isCrossedOff(number));
+    // Screen readers of this time do not speak a list item's new checked
+    // state; the change is said in words.
+    if (QAccessible::isActive())
+        announce(this, (isCrossedOff(number) ? QStringLiteral("Clue %1 crossed off")
+                                             : QStringLiteral("Clue %1 brought back"))
+                           .arg(number));
+}
+
 int ClueText::currentClue() const { return clueCount() ? current_ + 1 : 0; }
 
 void ClueText::setCurrentClue(int number) {

@@ -6,6 +6,7 @@
 
 #include "board/gridaccessible.h"
 #include "core/gridmoves.h"
+#include "widgets/palette.h"
 
 namespace zentrivo {
 
@@ -20,6 +21,9 @@ constexpr int kPitch = 24;
 // Both lie in the square's outer two pixels, which no mark reaches.
 const QColor kFrameOuter(255, 255, 0);
 const QColor kFrameInner(0, 0, 0);
+// The outline of a square a hint rests on: two rings of the hint's colour in
+// the same outer two pixels, so the mark stays in full view.
+const QColor &kOutline = kHintColour;
 
 }  // namespace
 
@@ -102,9 +106,23 @@ QRect BoardGrid::squareRect(int cell) const {
     return QRect(left, top, width, height);
 }
 
+void BoardGrid::setOutlined(const QList<int> &cells) {
+    for (int cell : outlined_) update(squareRect(cell));
+    outlined_.clear();
+    for (int cell : cells)
+        if (cell >= 0 && cell < kCellCount) outlined_.append(cell);
+    for (int cell : outlined_) update(squareRect(cell));
+}
+
 void BoardGrid::paintEvent(QPaintEvent *) {
-    if (!hasFocus()) return;
     QPainter p(this);
+    for (int cell : outlined_) {
+        const QRect square = squareRect(cell);
+        p.setPen(kOutline);
+        p.drawRect(square.adjusted(0, 0, -1, -1));
+        p.drawRect(square.adjusted(1, 1, -2, -2));
+    }
+    if (!hasFocus()) return;
     const QRect square = squareRect(focus_);
     p.setPen(kFrameOuter);
     p.drawRect(square.adjusted(0, 0, -1, -1));

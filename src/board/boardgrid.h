@@ -42,6 +42,10 @@ public:
     // A cell's square inside the grid lines, in the grid's coordinates.
     QRect squareRect(int cell) const;
 
+    // The squares a hint rests on, outlined (canonical indices; empty for none).
+    void setOutlined(const QList<int> &cells);
+    const QList<int> &outlined() const { return outlined_; }
+
     // The heading labels of the rows, which a screen reader uses as the
     // table's row headers.
     void setRowHeadings(const QList<QWidget *> &labels) { rowHeadings_ = labels; }
@@ -61,6 +65,7 @@ private:
     void tellName(int cell);
 
     int focus_ = 0;
+    QList<int> outlined_;
     std::array<Mark, kCellCount> marks_{};
     std::array<QString, 15> rows_, columns_;
     QList<QWidget *> rowHeadings_;

@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QUndoStack>
 
+#include "board/boardgrid.h"
 #include "board/cluetext.h"
 #include "board/frmlogic.h"
 #include "catalogue/catalogue.h"
@@ -145,10 +146,32 @@ void FrmLogic::CheckMarks_Click() {
                                    : "There is no puzzle on the board.");
 }
 
+// The first press names where to look and marks the clues it cites; H
+// again on the same board gives the whole step, outlines the squares it
+// rests on and moves the focus square to it. A wrong mark is told the same
+// way: that there is one, then which. The other hints have one text.
 void FrmLogic::Hint_Click() {
     const Hint hint = hintFor(findPuzzle(state().PuzzleNum), Grid);
-    showMessage(this, QStringLiteral("Zentrivo 2.0 - Hint"), hint.text);
-    if (hint.cell >= 0) focusSquare(hint.cell);
+    const bool twoPresses = hint.kind == Hint::Kind::Step || hint.kind == Hint::Kind::WrongMark;
+    if (!twoPresses) {
+        clearHint();
+        showMessage(this, QStringLiteral("Zentrivo 2.0 - Hint"), hint.text);
+        return;
+    }
+    const bool second = hintPresses_ > 0 && hintBoard_ == Grid;
+    hintPresses_ = second ? 2 : 1;
+    hintBoard_ = Grid;
+    LblClues->setHintClues(QList<int>(hint.clues.begin(), hint.clues.end()));
+    if (second) grid_->setOutlined(QList<int>(hint.restsOn.begin(), hint.restsOn.end()));
+    showMessage(this, QStringLiteral("Zentrivo 2.0 - Hint"), second ? hint.text : hint.first);
+    if (second && hint.cell >= 0) focusSquare(hint.cell);
+}
+
+void FrmLogic::clearHint() {
+    if (hintPresses_ == 0) return;
+    hintPresses_ = 0;
+    LblClues->setHintClues({});
+    grid_->setOutlined({});
 }
 
 }  // namespace zentrivo

@@ -10,6 +10,7 @@
 #include "board/clueaccessible.h"
 #include "widgets/accessibility.h"
 #include "widgets/focusframe.h"
+#include "widgets/palette.h"
 
 namespace zentrivo {
 
@@ -19,7 +20,6 @@ namespace {
 const QColor kCrossedGrey(128, 128, 128);
 // The bar beside a clue a hint rests on: 3.2:1 against white, and neither
 // the grid's blue nor the focus frame's black or yellow.
-const QColor kHintColour(230, 110, 0);
 // The bar lies in the white gap between the clues' frame line and the text.
 constexpr int kHintBarGap = 6, kHintBarWidth = 4;
 

@@ -288,6 +288,7 @@ void FrmLogic::Form_Load() { Reloading(); }
 
 void FrmLogic::Reloading() {
     windows_.unloadFileWindow();
+    clearHint();
     move(0, 0);
     tools_.load();
     showTools();
@@ -380,6 +381,7 @@ void FrmLogic::Img_Click(int cell) {
 // pictures, a blank square reads the blank picture anew.
 void FrmLogic::showCode(int cell, std::int16_t code) {
     const size_t i = static_cast<size_t>(cell);
+    if (Grid[i] != code) clearHint();
     if (code == kCodeX)
         paintCell(i, ImgX->pixmap(), BoardGrid::Mark::X);
     else if (code == kCodeO)
@@ -430,6 +432,7 @@ void FrmLogic::CmdShowFillIn_Click() { windows_.fillIn()->exec(); }
 void FrmLogic::CmdAnswer_Click() {
     const PuzzleRecord *r = findPuzzle(state().PuzzleNum);
     if (!r) return;
+    clearHint();
     for (const RevealStep &step : revealSteps(r->key, Grid)) {
         const bool red = step.picture == RevealPicture::RedO;
         paintCell(static_cast<size_t>(step.cell), (red ? ImgRedO : ImgPurpleO)->pixmap(),
@@ -460,6 +463,7 @@ void FrmLogic::CmdNext_Click() {
 }
 
 void FrmLogic::CmdExit_Click() {
+    clearHint();
     state().WhereFrom = kWhereNone;
     windows_.unloadFillIn();
     windows_.unload(this);

@@ -100,6 +100,9 @@ private:
     void showHelpMenu(const QPoint &globalPos);
     // At the focus square, the framed clue or the control with the focus.
     void showHelpMenuAtFocus();
+    // Ends the hint in hand: its marks on the clues and squares go, and the
+    // next H starts at the first press.
+    void clearHint();
 
     CellCodes Grid{};
     ToolState tools_;
@@ -118,6 +121,10 @@ private:
     QMenu *helpMenu_ = nullptr;
     // The help menu's entry for the clue it was opened over, and its separator.
     QAction *clueAction_ = nullptr, *clueSeparator_ = nullptr;
+    // The hint in hand: how many of its presses were shown (0 for none) and
+    // the board they were shown on.
+    int hintPresses_ = 0;
+    CellCodes hintBoard_{};
 };
 
 }  // namespace zentrivo

@@ -29,11 +29,18 @@ struct Hint {
         Stuck       // nothing follows (only for puzzles deduction cannot finish)
     };
     Kind kind = Kind::NoPuzzle;
-    std::string text;
-    int cell = -1;                   // canonical index of the square the hint is about
+    // What the first press shows: for a step, where to look (the clue or
+    // grid rule and the items to think about), without the square or its
+    // mark; for a wrong mark, that one mark disagrees. The same as `text`
+    // for the other kinds.
+    std::string first;
+    std::string text;  // the second press: the whole reasoning, the square and its mark
+    int cell = -1;     // canonical index of the square the hint is about
     std::int16_t code = kCodeBlank;  // the mark to put (Step) or the wrong mark
     Step step;                       // for Kind::Step
-    std::vector<int> restsOn;        // cells a grid rule rests on, for Kind::Step
+    ExplainedStep explained;         // for Kind::Step
+    std::vector<int> clues;          // the clues a step cites, 1-based
+    std::vector<int> restsOn;        // the cells of the marks a step rests on
 };
 
 // The two items a cell crosses: its column's item, then its row's.

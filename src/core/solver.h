@@ -6,6 +6,7 @@
 
 #include <array>
 #include <memory>
+#include <mutex>
 #include <optional>
 #include <string>
 #include <utility>
@@ -80,6 +81,34 @@ struct Step {
     std::vector<std::pair<int, int>> restsOn;
 };
 
+// A mark on the grid: a pair of items and X (apart) or O (together).
+struct PairMark {
+    int item = 0, other = 0;  // item < other (but see StepCase::placed)
+    bool together = false;
+
+    bool operator==(const PairMark &o) const {
+        return item == o.item && other == o.other && together == o.together;
+    }
+};
+
+// One way a clue could hold were the step's mark the other way, with the
+// marks on the board that leave that way no room.
+struct StepCase {
+    std::vector<PairMark> placed;      // the pairs the case puts together, the clue's item first
+    std::vector<PairMark> ruledOutBy;  // the marks that rule it out
+};
+
+// A step with everything it rests on: the grid rule or the clue, and every
+// mark on the board it combines with them, none of which can be left out.
+struct ExplainedStep {
+    Step step;
+    std::vector<PairMark> marks;  // the marks the step rests on
+    std::vector<int> facts;       // a clue step: the facts of the clue it reads (0-based)
+    // A clue step that needs cases: the ways the clue could hold with the
+    // other mark, each ruled out by some of `marks`; empty for a direct step.
+    std::vector<StepCase> cases;
+};
+
 class Solver {
 public:
     explicit Solver(LogicPuzzle puzzle);
@@ -96,6 +125,14 @@ public:
     // is decided, when nothing follows, or when the relations break a rule.
     std::optional<Step> nextStep(const Relations &relations) const;
 
+    // The simplest step with all it rests on: a grid rule; else a clue read
+    // alone; else a clue read with the fewest marks, where the mark follows
+    // without cases; else one that needs cases. Where the clue and marks of a
+    // step also put two items together on an open square, the step gives
+    // that O rather than an X. The search for fewer marks has a fixed budget
+    // of placements once a step is in hand. Nothing as for nextStep.
+    std::optional<ExplainedStep> explainStep(const Relations &relations) const;
+
     // Solves by deduction alone in rounds: every clue read against the grid,
     // then the grid rules applied until nothing changes.
     DeductionResult deduce() const;
@@ -104,6 +141,9 @@ private:
     LogicPuzzle puzzle_;
     std::vector<std::vector<ResolvedFact>> facts_;
     bool resolvedOk_ = true;
+    // What each clue forces read alone, found on the first explained step.
+    mutable std::mutex aloneMutex_;
+    mutable std::vector<std::vector<PairMark>> alone_;
 };
 
 }  // namespace zentrivo

@@ -6,6 +6,7 @@
 #include <QUndoStack>
 
 #include "board/boardgrid.h"
+#include "board/cluetext.h"
 #include "board/frmlogic.h"
 #include "core/hint.h"
 #include "core/savefile.h"
@@ -199,28 +200,123 @@ private slots:
         QCOMPARE(board->codes(), before);
     }
 
-    // H shows the hint, then the grid takes the focus at the hinted square;
-    // nothing is marked.
-    void hintBox() {
+    // H shows where to look and marks the clue; H again on the same board
+    // gives the whole step, outlines the squares it rests on without hiding
+    // their marks, and puts the focus square on the hinted square. A change
+    // of a square, an undo or a load ends the hint: its marks go, the
+    // squares look as before, and the next H starts over.
+    void hintPresses_data() {
+        QTest::addColumn<QString>("then");
+        QTest::addColumn<bool>("ends");
+        QTest::newRow("H a third time") << "H" << false;
+        QTest::newRow("a square marked") << "mark" << true;
+        QTest::newRow("the last mark undone") << "undo" << true;
+        QTest::newRow("the puzzle loaded again") << "load" << true;
+    }
+    void hintPresses() {
+        QFETCH(QString, then);
+        QFETCH(bool, ends);
         Game g;
-        FrmLogic *board = shownBoard(g, 1);
-        const Hint expected = hintFor(findPuzzle(1), board->codes());
-        QString text, title;
-        whenModal([&](QWidget *w) {
-            auto *box = qobject_cast<QMessageBox *>(w);
-            QVERIFY(box);
-            text = box->text(), title = box->windowTitle();
-            QCOMPARE(box->icon(), QMessageBox::Information);
-            box->button(QMessageBox::Ok)->click();
-        });
-        QTest::keyClick(board, Qt::Key_H);
-        QCOMPARE(title, QString("Zentrivo 2.0 - Hint"));
-        QCOMPARE(text, QString::fromStdString(expected.text));
+        FrmLogic *board = shownBoard(g, 3);
         BoardGrid *grid = board->findChild<BoardGrid *>();
-        activate(board);
+        auto *clues = board->findChild<ClueText *>();
+        // The first 20 steps of the puzzle's walk; the 21st rests on a mark.
+        for (int i = 0; i < 20; ++i) {
+            const Hint h = hintFor(findPuzzle(3), board->codes());
+            act(board, h.code == kCodeO ? "O" : "X");
+            act(board, QString::fromStdString(cellAt(h.cell).digits()));
+        }
+        const Hint expected = hintFor(findPuzzle(3), board->codes());
+        QCOMPARE(expected.clues, std::vector<int>{6});
+        QCOMPARE(expected.restsOn.size(), size_t(1));
+        const int restsOn = expected.restsOn.front();
+        const QRect square = grid->squareRect(restsOn).translated(grid->mapTo(board, QPoint()));
+        const QImage before = board->grab().toImage();
+        const int focusBefore = grid->focusSquare();
+        auto press = [&] {
+            QString text;
+            whenModal([&](QWidget *w) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                QVERIFY(box);
+                text = box->text();
+                box->button(QMessageBox::Ok)->click();
+            });
+            activate(board);
+            QTest::keyClick(board, Qt::Key_H);
+            activate(board);
+            return text;
+        };
+        // The bar beside clue 6, left of the clue text, on the window.
+        auto barShown = [&] {
+            const QImage picture = board->grab().toImage();
+            const QRect band = clues->clueRect(6).translated(clues->pos());
+            for (int x = 0; x < clues->x(); ++x)
+                if (picture.pixelColor(x, band.center().y()) == QColor(200, 0, 200)) return true;
+            return false;
+        };
+
+        QCOMPARE(press(), QString::fromStdString(expected.first));
+        QCOMPARE(clues->hintClues(), QList<int>{6});
+        QVERIFY(barShown());
+        QVERIFY(grid->outlined().isEmpty());
+        QCOMPARE(grid->focusSquare(), focusBefore);
+
+        QCOMPARE(press(), QString::fromStdString(expected.text));
+        QCOMPARE(grid->outlined(), QList<int>{restsOn});
         QVERIFY(grid->hasFocus());
         QCOMPARE(grid->focusSquare(), expected.cell);
-        for (std::int16_t code : board->codes()) QCOMPARE(code, kCodeBlank);
+        const QImage outlined = board->grab().toImage();
+        QCOMPARE(outlined.pixelColor(square.topLeft()), QColor(200, 0, 200));
+        QCOMPARE(outlined.pixelColor(square.bottomRight() - QPoint(1, 1)), QColor(200, 0, 200));
+        const QRect mark = square.adjusted(2, 2, -2, -2);
+        QCOMPARE(outlined.copy(mark), before.copy(mark));
+
+        if (then == "H") {
+            QCOMPARE(press(), QString::fromStdString(expected.text));
+        } else if (then == "mark") {
+            act(board, "O");
+            act(board, QString::fromStdString(cellAt(expected.cell).digits()));
+        } else if (then == "undo") {
+            act(board, "^Z");
+        } else {
+            board->Reloading();
+        }
+        QCOMPARE(grid->outlined().isEmpty(), ends);
+        QCOMPARE(clues->hintClues().isEmpty(), ends);
+        QCOMPARE(barShown(), !ends);
+        if (!ends) return;
+        const QImage after = board->grab().toImage();
+        QVERIFY(after.pixelColor(square.topLeft()) != QColor(200, 0, 200));
+        if (then == "mark") QCOMPARE(after.copy(square), before.copy(square));
+        const Hint next = hintFor(findPuzzle(3), board->codes());
+        QCOMPARE(press(), QString::fromStdString(next.first));
+    }
+
+    // A wrong mark: the first press says there is one, the second names it
+    // and puts the focus square on it; a complete board has one text.
+    void hintWrongMark() {
+        Game g;
+        FrmLogic *board = shownBoard(g, 1);
+        for (const char *step : {"O", "0101", "X", "0102"}) act(board, step);
+        BoardGrid *grid = board->findChild<BoardGrid *>();
+        QStringList texts;
+        for (int i = 0; i < 2; ++i) {
+            whenModal([&](QWidget *w) {
+                auto *box = qobject_cast<QMessageBox *>(w);
+                QVERIFY(box);
+                texts << box->text();
+                box->button(QMessageBox::Ok)->click();
+            });
+            activate(board);
+            QTest::keyClick(board, Qt::Key_H);
+            if (i == 0) QVERIFY(!grid->hasFocus());
+        }
+        QCOMPARE(texts, (QStringList{"One of your marks does not agree with the clues.",
+                                     "The O where Ballroom meets 1st Floor does not agree with "
+                                     "the clues.  Erase it or undo back past it."}));
+        activate(board);
+        QCOMPARE(grid->focusSquare(), 0);
+        QVERIFY(grid->hasFocus());
     }
 
     // A save after an undo writes the codes the undo left.

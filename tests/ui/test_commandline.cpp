@@ -1,8 +1,17 @@
 // The program's command line, run as a separate process: --help and
 // --version with or without a display, Qt's own options, unknown arguments
-// and a start without a display.
+// and a start without a display; and the hints puzzlecheck prints.
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
+
+#include "catalogue/catalogue.h"
+#include "core/hint.h"
+#include "core/savefile.h"
+
+using namespace zentrivo;
 
 class TestCommandLine : public QObject {
     Q_OBJECT
@@ -134,6 +143,57 @@ private slots:
             << QStringList{"--platform", "offscreen", "-style=Windows"};
         QTest::newRow("-reverse") << QStringList{"-platform", "offscreen", "-reverse"};
     }
+    // puzzlecheck prints a puzzle's walk and a saved puzzle's hint as JSON,
+    // one object per line, with the squares, citations and texts the board's
+    // hint gives on the same boards.
+    void hintsAsJson() {
+        auto run = [](const QStringList &args) {
+            QProcess p;
+            p.start(ZENTRIVO_PUZZLECHECK, args);
+            if (!p.waitForFinished(60000)) return QList<QJsonObject>{};
+            QList<QJsonObject> objects;
+            for (const QByteArray &line : p.readAllStandardOutput().split('\n'))
+                if (!line.isEmpty()) objects << QJsonDocument::fromJson(line).object();
+            return objects;
+        };
+        auto same = [](const QJsonObject &o, const Hint &h, const CellCodes &codes) {
+            QJsonArray clues, marks;
+            for (int c : h.clues) clues << c;
+            for (int cell : h.restsOn)
+                marks << QString::fromStdString(cellAt(cell).digits()) +
+                             (codes[static_cast<size_t>(cell)] == kCodeO ? "O" : "X");
+            QCOMPARE(o["cell"].toString(), QString::fromStdString(cellAt(h.cell).digits()));
+            QCOMPARE(o["mark"].toString(), QString(h.code == kCodeO ? "O" : "X"));
+            QCOMPARE(o["clues"].toArray(), clues);
+            QCOMPARE(o["marks"].toArray(), marks);
+            QCOMPARE(o["texts"].toArray(),
+                     (QJsonArray{QString::fromStdString(h.first), QString::fromStdString(h.text)}));
+        };
+        const QList<QJsonObject> walk = run({"--hints", "3"});
+        QVERIFY(walk.size() > 1);
+        QCOMPARE(walk.last()["kind"].toString(), QString("complete"));
+        CellCodes codes{};
+        codes.fill(kCodeBlank);
+        for (int i = 0; i + 1 < walk.size(); ++i) {
+            const Hint h = hintFor(findPuzzle(3), codes);
+            QCOMPARE(walk[i]["puzzle"].toInt(), 3);
+            QCOMPARE(walk[i]["kind"].toString(), QString("step"));
+            same(walk[i], h, codes);
+            if (QTest::currentTestFailed()) return;
+            codes[static_cast<size_t>(h.cell)] = h.code;
+        }
+
+        QTemporaryDir dir;
+        const QString file = dir.filePath("saved.txt");
+        codes.fill(kCodeBlank);
+        codes[0] = kCodeO;  // Ash Street is not on Monday: a wrong mark
+        QVERIFY(WriteSaveFile(file.toStdString(), 3, codes));
+        const QList<QJsonObject> one = run({"--hint", file});
+        QCOMPARE(one.size(), 1);
+        QCOMPARE(one[0]["kind"].toString(), QString("wrong"));
+        same(one[0], hintFor(findPuzzle(3), codes), codes);
+    }
+
     void qtOptionsStartTheGame() {
         QFETCH(QStringList, args);
         QProcess p;

@@ -18,9 +18,8 @@ namespace {
 
 // A crossed clue's text and its lines: 3.9:1 against white, still legible.
 const QColor kCrossedGrey(128, 128, 128);
-// The bar beside a clue a hint rests on: 3.2:1 against white, and neither
-// the grid's blue nor the focus frame's black or yellow.
-// The bar lies in the white gap between the clues' frame line and the text.
+// The bar beside a clue a hint rests on (in the hint's colour) lies in the
+// white gap between the clues' frame line and the text.
 constexpr int kHintBarGap = 6, kHintBarWidth = 4;
 
 // Lines of blanks only end a clue like empty ones.

@@ -88,22 +88,7 @@ void FrmLogic::makeHelp() {
     // The keyboard's ways to the menu, wherever the focus is on the board.
     QAction *menuKey = helpAction(
         this, QString(), {QKeySequence(Qt::Key_Menu), QKeySequence(Qt::SHIFT | Qt::Key_F10)});
-    connect(menuKey, &QAction::triggered, this, [this] {
-        QWidget *focus = focusWidget();
-        QPoint at = rect().center();
-        QWidget *from = this;
-        if (focus == grid_) {
-            at = grid_->squareRect(grid_->focusSquare()).center();
-            from = grid_;
-        } else if (focus == LblClues && LblClues->currentClue()) {
-            at = LblClues->clueRect(LblClues->currentClue()).center();
-            from = LblClues;
-        } else if (focus && isAncestorOf(focus)) {
-            at = focus->rect().center();
-            from = focus;
-        }
-        showHelpMenu(from->mapToGlobal(at));
-    });
+    connect(menuKey, &QAction::triggered, this, &FrmLogic::showHelpMenuAtFocus);
 }
 
 void FrmLogic::recordChange(int cell, std::int16_t before) {
@@ -111,7 +96,31 @@ void FrmLogic::recordChange(int cell, std::int16_t before) {
     if (after != before) undo_->push(new MarkChange(this, cell, before, after));
 }
 
-void FrmLogic::contextMenuEvent(QContextMenuEvent *event) { showHelpMenu(event->globalPos()); }
+// On X the Menu key also comes as a context menu event at the mouse pointer,
+// after the key's own action has opened the menu at the focus.
+void FrmLogic::contextMenuEvent(QContextMenuEvent *event) {
+    if (event->reason() != QContextMenuEvent::Keyboard)
+        showHelpMenu(event->globalPos());
+    else if (!helpMenu_->isVisible())
+        showHelpMenuAtFocus();
+}
+
+void FrmLogic::showHelpMenuAtFocus() {
+    QWidget *focus = focusWidget();
+    QPoint at = rect().center();
+    QWidget *from = this;
+    if (focus == grid_) {
+        at = grid_->squareRect(grid_->focusSquare()).center();
+        from = grid_;
+    } else if (focus == LblClues && LblClues->currentClue()) {
+        at = LblClues->clueRect(LblClues->currentClue()).center();
+        from = LblClues;
+    } else if (focus && isAncestorOf(focus)) {
+        at = focus->rect().center();
+        from = focus;
+    }
+    showHelpMenu(from->mapToGlobal(at));
+}
 
 void FrmLogic::showHelpMenu(const QPoint &globalPos) {
     helpMenu_->removeAction(clueSeparator_);

@@ -18,9 +18,8 @@ namespace {
 
 // A crossed clue's text and its lines: 3.9:1 against white, still legible.
 const QColor kCrossedGrey(128, 128, 128);
-// The bar beside a clue a hint rests on: 3.2:1 against white, and neither
-// the grid's blue nor the focus frame's black or yellow.
-// The bar lies in the white gap between the clues' frame line and the text.
+// The bar beside a clue a hint rests on (in the hint's colour) lies in the
+// white gap between the clues' frame line and the text.
 constexpr int kHintBarGap = 6, kHintBarWidth = 4;
 
 // Lines of blanks only end a clue like empty ones.
@@ -115,6 +114,17 @@ void ClueText::setCrossedOff(int number, bool crossed) {
     update(clueRect(number));
     tellCrossed(number);
     emit crossedOffChanged(number, crossed);
+}
+
+void ClueText::toggleCrossedOff(int number) {
+    if (number < 1 || number > clueCount()) return;
+    setCrossedOff(number, !isCrossedOff(number));
+    // Screen readers of this time do not speak a list item's new checked
+    // state; the change is said in words.
+    if (QAccessible::isActive())
+        announce(this, (isCrossedOff(number) ? QStringLiteral("Clue %1 crossed off")
+                                             : QStringLiteral("Clue %1 brought back"))
+                           .arg(number));
 }
 
 int ClueText::currentClue() const { return clueCount() ? current_ + 1 : 0; }

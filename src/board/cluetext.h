@@ -35,7 +35,9 @@ public:
 
     bool isCrossedOff(int number) const;
     void setCrossedOff(int number, bool crossed);
-    void toggleCrossedOff(int number) { setCrossedOff(number, !isCrossedOff(number)); }
+    // The player's way: a click, a key, the help menu. A screen reader then
+    // hears what became of the clue.
+    void toggleCrossedOff(int number);
 
     // The framed clue, the one Space, Return and the Menu key act on; 0 when
     // the text holds no clue.

@@ -98,6 +98,8 @@ private:
     // Records a change of the cell's code by the player as one undo step.
     void recordChange(int cell, std::int16_t before);
     void showHelpMenu(const QPoint &globalPos);
+    // At the focus square, the framed clue or the control with the focus.
+    void showHelpMenuAtFocus();
     // Ends the hint in hand: its marks on the clues and squares go, and the
     // next H starts at the first press.
     void clearHint();

@@ -5,6 +5,7 @@
 #include <QtGui/qpa/qplatformaccessibility.h>
 #include <QtGui/qpa/qplatformintegration.h>
 #include <QAccessible>
+#include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
@@ -327,6 +328,12 @@ private slots:
             clues->setFocus(Qt::TabFocusReason);
             clues->setCurrentClue(clue);
             QTest::keyClick(clues, Qt::Key_Menu);
+            // As on X: the key also comes as a context menu event at the mouse
+            // pointer, here over clue 1.
+            const QPoint pointer = clues->mapTo(board, QPoint(20, clueRows(clues, 1).first + 3));
+            QContextMenuEvent fromKey(QContextMenuEvent::Keyboard, pointer,
+                                      board->mapToGlobal(pointer));
+            QApplication::sendEvent(board, &fromKey);
         } else {
             board->focusSquare(5);
             QTest::keyClick(board->focusWidget(), Qt::Key_Menu);

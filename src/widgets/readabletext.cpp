@@ -264,8 +264,8 @@ QString ReadableText::textAfterOffset(int offset, QAccessible::TextBoundaryType 
     const int line = lineOf(offset);
     if (line < 0 || offset < 0 || offset > characterCount() || line + 1 >= int(lines_.size()))
         return QString();
-    *start = lines_[size_t(line + 1)].start;
-    *end = lines_[size_t(line + 1)].end;
+    *start = lines_[size_t(line) + 1].start;
+    *end = lines_[size_t(line) + 1].end;
     return text(*start, *end);
 }
 

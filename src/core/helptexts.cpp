@@ -1,6 +1,7 @@
 #include "core/helptexts.h"
 
 #include <initializer_list>
+#include <vector>
 
 #include "core/workedexample.h"
 
@@ -99,6 +100,80 @@ std::string versionHistoryText() {
          "* Instructions with worked examples; the answers at one click.", "", "Version 2.0", rule,
          "* Save an unfinished puzzle and open it again later; keep notes",
          "    on the current puzzle in the fill-in grid.", "", kClosing});
+}
+
+namespace {
+
+// "Lottery", "Lottery and Stocks", "Lottery, Stocks and Game Show".
+std::string listed(const std::string &items, const std::string &next, bool last) {
+    if (items.empty()) return next;
+    return items + (last ? " and " : ", ") + next;
+}
+
+// One row of an example grid: "Cora: O under Lottery, X under Inherited,
+// Stocks and Game Show." or "Ben: no marks."
+std::string describeRow(const worked::Grid &grid, int person) {
+    std::string text = std::string(worked::kPeople[size_t(person)]) + ":";
+    bool marked = false;
+    for (worked::Mark mark : {worked::Mark::O, worked::Mark::X}) {
+        std::vector<std::string> methods;
+        for (int m = 0; m < worked::kSize; ++m)
+            if (grid[size_t(person)][size_t(m)] == mark)
+                methods.push_back(worked::kMethods[size_t(m)]);
+        if (methods.empty()) continue;
+        std::string list;
+        for (size_t i = 0; i < methods.size(); ++i)
+            list = listed(list, methods[i], i + 1 == methods.size());
+        text += std::string(marked ? ", " : " ") + static_cast<char>(mark) + " under " + list;
+        marked = true;
+    }
+    return text + (marked ? "." : " no marks.");
+}
+
+std::string describeGrid(const worked::Grid &grid) {
+    std::string text = "A grid of ";
+    for (int p = 0; p < worked::kSize; ++p)
+        text = p == 0 ? text + worked::kPeople[0]
+                      : listed(text, worked::kPeople[size_t(p)], p + 1 == worked::kSize);
+    text += " against ";
+    std::string methods;
+    for (int m = 0; m < worked::kSize; ++m)
+        methods = listed(methods, worked::kMethods[size_t(m)], m + 1 == worked::kSize);
+    text += methods + ".";
+    for (int p = 0; p < worked::kSize; ++p) text += " " + describeRow(grid, p);
+    return text;
+}
+
+// Example 3: the notes, one row a person, with the way of coming into money
+// where the grid has its O.
+std::string describeNotes() {
+    std::string headings;
+    for (int c = 0; c < worked::kSize; ++c)
+        headings = listed(headings, worked::kNoteHeadings[size_t(c)], c + 1 == worked::kSize);
+    std::string text = "Notes in four columns, " + headings + ".";
+    const worked::Grid known = worked::afterDeduction();
+    for (int p = 0; p < worked::kSize; ++p) {
+        text += " Row " + std::to_string(p + 1) + ": " + worked::kPeople[size_t(p)];
+        for (int m = 0; m < worked::kSize; ++m)
+            if (known[size_t(p)][size_t(m)] == worked::Mark::O)
+                text += std::string(", ") + worked::kMethods[size_t(m)];
+        text += ".";
+    }
+    return text;
+}
+
+}  // namespace
+
+std::string exampleDescription(int number) {
+    switch (number) {
+        case 1:
+            return describeGrid(worked::afterClues());
+        case 2:
+            return describeGrid(worked::afterDeduction());
+        case 3:
+            return describeNotes();
+    }
+    return {};
 }
 
 }  // namespace zentrivo

@@ -17,4 +17,9 @@ std::string instructionsText();
 // Two versions, each with its heading, rule and items, and the closing line.
 std::string versionHistoryText();
 
+// What example picture 1, 2 or 3 shows, in words for a player who cannot see
+// it (empty for any other number): the marks of each row of the worked
+// example's grid, or the notes of example 3.
+std::string exampleDescription(int number);
+
 }  // namespace zentrivo

@@ -27,6 +27,30 @@ class TestHelpTexts : public QObject {
     Q_OBJECT
 
 private slots:
+    // What each example picture shows, told in words: the grid's rows with
+    // their marks, the deduction's O in example 2, the notes in example 3.
+    void examplesAreDescribed_data() {
+        QTest::addColumn<int>("number");
+        QTest::addColumn<QString>("says");
+        QTest::newRow("1: the clues' marks") << 1
+                                             << "Ben: X under Lottery. Cora: O under Lottery, X "
+                                                "under Inherited, Stocks and Game Show.";
+        QTest::newRow("2: the heir's O") << 2
+                                         << "Ben: O under Inherited, X under Lottery, Stocks "
+                                            "and Game Show.";
+        QTest::newRow("3: the notes") << 3
+                                      << "Notes in four columns, Name, Method, Amount and "
+                                         "City. Row 1: Amy. Row 2: Ben, Inherited.";
+        QTest::newRow("no such example") << 4 << "";
+    }
+    void examplesAreDescribed() {
+        QFETCH(int, number);
+        QFETCH(QString, says);
+        const QString text = QString::fromStdString(exampleDescription(number));
+        QVERIFY2(text.contains(says), qPrintable(text));
+        QCOMPARE(text.isEmpty(), says.isEmpty());
+    }
+
     void textsBreakOnlyWithCrLf_data() {
         QTest::addColumn<QString>("text");
         QTest::newRow("instructions") << QString::fromStdString(instructionsText());

@@ -44,8 +44,30 @@ void pressAccessKey(QWidget *w, Qt::Key key) {
     QTest::keyClick(w, key, Qt::AltModifier);
 }
 
-const QString kOneAndTwo = QStringLiteral("PicEx1 Label1 PicEx2 Label2");
-const QString kThree = QStringLiteral("PicEx3 Label3");
+// Where the window's focus is when it opens and after each Tab until it
+// comes back there, with the label's spoken name where the focus is on a
+// picture's label.
+QString tabStops(FrmExamples *w) {
+    QStringList stops;
+    QWidget *first = w->focusWidget();
+    QWidget *at = first;
+    for (int i = 0; i < 4 && at; ++i) {
+        stops << at->objectName();
+        if (auto *label = qobject_cast<QLabel *>(at);
+            label && label->accessibleName() != label->text() + ". " +
+                                                    QString::fromStdString(exampleDescription(
+                                                        label->text().back().digitValue())))
+            stops << QStringLiteral("(not named by its picture)");
+        QTest::keyClick(at, Qt::Key_Tab);
+        at = w->focusWidget();
+        if (at == first) break;
+    }
+    return stops.join(QLatin1Char(' '));
+}
+
+// Shown, then the Tab stops from Close round to Close.
+const QString kOneAndTwo = QStringLiteral("PicEx1 Label1 PicEx2 Label2 | CmdClose Label1 Label2");
+const QString kThree = QStringLiteral("PicEx3 Label3 | CmdClose Label3");
 
 }  // namespace
 
@@ -119,18 +141,18 @@ private slots:
         };
         s.on<FrmInstructions>([](FrmInstructions *w) { w->CmdEx3->click(); });
         s.on<FrmExamples>([&](FrmExamples *w) {
-            seen << shownExamples(w);
+            seen << shownExamples(w) + " | " + tabStops(w);
             caption = w->windowTitle();
             close(w);
         });
         s.on<FrmInstructions>([](FrmInstructions *w) { w->CmdEx1->click(); });
         s.on<FrmExamples>([&](FrmExamples *w) {
-            seen << shownExamples(w);
+            seen << shownExamples(w) + " | " + tabStops(w);
             close(w);
         });
         s.on<FrmInstructions>([](FrmInstructions *w) { w->CmdEx3->click(); });
         s.on<FrmExamples>([&](FrmExamples *w) {
-            seen << shownExamples(w);
+            seen << shownExamples(w) + " | " + tabStops(w);
             close(w);
         });
         s.on<FrmInstructions>([](FrmInstructions *w) { w->CmdExit->click(); });
